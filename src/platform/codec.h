@@ -1,0 +1,29 @@
+#pragma once
+// Windows-1251 <-> Unicode. Data files hold Windows-1251 bytes; the screen and
+// the file system hold Unicode. Every conversion goes through these functions
+// so that a port without ICU can swap the implementation in one place.
+#include <QByteArray>
+#include <QString>
+
+namespace platform {
+
+QString fromAnsi(const QByteArray &bytes);
+
+// Encodes text; a character the code page lacks becomes 0x1A and clears *ok.
+QByteArray toAnsi(const QString &text, bool *ok = nullptr);
+
+// True when every character of text has a Windows-1251 byte.
+bool isAnsiEncodable(const QString &text);
+
+// Folds one Windows-1251 byte to its case-insensitive form (Latin and
+// Cyrillic, by Unicode case folding); bytes without a case map to themselves.
+unsigned char foldAnsi(unsigned char byte);
+
+// Case-insensitive equality of two Windows-1251 strings.
+bool equalsIgnoreCaseAnsi(const char *a, qsizetype aLen, const char *b, qsizetype bLen);
+inline bool equalsIgnoreCaseAnsi(const QByteArray &a, const QByteArray &b)
+{
+    return equalsIgnoreCaseAnsi(a.constData(), a.size(), b.constData(), b.size());
+}
+
+} // namespace platform

@@ -1,0 +1,340 @@
+#include "inifile.h"
+
+#include "codec.h"
+#include "error.h"
+
+#include <QFile>
+#include <QHash>
+#include <QSaveFile>
+
+#include <cstring>
+
+namespace platform {
+
+namespace {
+
+constexpr char kLineEnd[] = "\r\n";
+
+struct View {
+    const char *data;
+    qsizetype size;
+};
+
+bool isBlank(char c) { return c == ' ' || c == '\t'; }
+bool isBreak(char c) { return c == '\r' || c == '\n'; }
+
+// The line starting at begin: [begin, end) without its break; next is where the following line starts.
+struct Line {
+    qsizetype begin;
+    qsizetype end;
+    qsizetype next;
+};
+
+Line lineAt(View v, qsizetype begin)
+{
+    qsizetype end = begin;
+    while (end < v.size && !isBreak(v.data[end]))
+        ++end;
+    qsizetype next = end;
+    if (next < v.size) {
+        next += (v.data[next] == '\r' && next + 1 < v.size && v.data[next + 1] == '\n') ? 2 : 1;
+    }
+    return {begin, end, next};
+}
+
+// Trims blanks from both ends of [begin, end).
+void trim(View v, qsizetype &begin, qsizetype &end)
+{
+    while (begin < end && isBlank(v.data[begin]))
+        ++begin;
+    while (end > begin && isBlank(v.data[end - 1]))
+        --end;
+}
+
+// If the line is a section header, gives its trimmed name.
+bool headerName(View v, const Line &line, qsizetype &nameBegin, qsizetype &nameEnd)
+{
+    qsizetype p = line.begin;
+    while (p < line.end && isBlank(v.data[p]))
+        ++p;
+    if (p >= line.end || v.data[p] != '[')
+        return false;
+    const void *close = std::memchr(v.data + p + 1, ']', static_cast<size_t>(line.end - p - 1));
+    if (!close)
+        return false;
+    nameBegin = p + 1;
+    nameEnd = static_cast<const char *>(close) - v.data;
+    trim(v, nameBegin, nameEnd);
+    return true;
+}
+
+// Start of the line that holds pos, when only blanks stand before pos on it; -1 otherwise.
+qsizetype lineStartBefore(View v, qsizetype pos)
+{
+    qsizetype p = pos;
+    while (p > 0 && isBlank(v.data[p - 1]))
+        --p;
+    return (p == 0 || isBreak(v.data[p - 1])) ? p : -1;
+}
+
+// Finds the next section header line at or after from; jumps between "[" bytes
+// so that a large file is scanned at memchr speed.
+bool nextHeader(View v, qsizetype from, Line &line, qsizetype &nameBegin, qsizetype &nameEnd)
+{
+    qsizetype pos = from;
+    while (pos < v.size) {
+        const void *hit = std::memchr(v.data + pos, '[', static_cast<size_t>(v.size - pos));
+        if (!hit)
+            return false;
+        const qsizetype at = static_cast<const char *>(hit) - v.data;
+        const qsizetype start = lineStartBefore(v, at);
+        if (start >= from) {
+            line = lineAt(v, start);
+            if (headerName(v, line, nameBegin, nameEnd))
+                return true;
+        }
+        pos = at + 1;
+    }
+    return false;
+}
+
+struct SectionSpan {
+    qsizetype headerBegin = -1; // start of the header line
+    qsizetype bodyBegin = -1;   // start of the line after the header
+    qsizetype end = -1;         // start of the next header line, or the end of the content
+};
+
+SectionSpan findSection(View v, const QByteArray &section, qsizetype from = 0)
+{
+    Line line{};
+    qsizetype nb = 0, ne = 0;
+    qsizetype pos = from;
+    while (nextHeader(v, pos, line, nb, ne)) {
+        if (equalsIgnoreCaseAnsi(v.data + nb, ne - nb, section.constData(), section.size())) {
+            SectionSpan span{line.begin, line.next, v.size};
+            Line following{};
+            if (nextHeader(v, line.next, following, nb, ne))
+                span.end = following.begin;
+            return span;
+        }
+        pos = line.next;
+        if (line.next == line.end) // header on the last line without a break
+            break;
+    }
+    return {};
+}
+
+struct KeySpan {
+    qsizetype valueBegin = -1;
+    qsizetype valueEnd = -1;
+};
+
+KeySpan findKey(View v, const SectionSpan &s, const QByteArray &key)
+{
+    qsizetype pos = s.bodyBegin;
+    while (pos < s.end) {
+        const Line line = lineAt(v, pos);
+        qsizetype kb = line.begin;
+        while (kb < line.end && isBlank(v.data[kb]))
+            ++kb;
+        if (kb < line.end && v.data[kb] != ';') {
+            const void *eq = std::memchr(v.data + kb, '=', static_cast<size_t>(line.end - kb));
+            if (eq) {
+                const qsizetype eqAt = static_cast<const char *>(eq) - v.data;
+                qsizetype ke = eqAt;
+                trim(v, kb, ke);
+                if (equalsIgnoreCaseAnsi(v.data + kb, ke - kb, key.constData(), key.size()))
+                    return {eqAt + 1, line.end};
+            }
+        }
+        if (line.next == pos)
+            break;
+        pos = line.next;
+    }
+    return {};
+}
+
+// Where a new key of the section goes: after its last non-blank line.
+qsizetype insertionPoint(View v, const SectionSpan &s, bool &needsBreak)
+{
+    qsizetype point = s.bodyBegin;
+    qsizetype lastEnd = -1;
+    qsizetype pos = s.bodyBegin;
+    while (pos < s.end) {
+        const Line line = lineAt(v, pos);
+        qsizetype b = line.begin, e = line.end;
+        trim(v, b, e);
+        if (b < e) {
+            point = line.next;
+            lastEnd = line.end;
+        }
+        if (line.next == pos)
+            break;
+        pos = line.next;
+    }
+    // A header or entry on the last line, without a break, needs one before the new line.
+    needsBreak = (point == s.bodyBegin) ? (s.bodyBegin == s.headerBegin || !isBreak(v.data[s.bodyBegin - 1]))
+                                       : (lastEnd == point);
+    return point;
+}
+
+void appendBreakIfMissing(QByteArray &content)
+{
+    if (!content.isEmpty() && !isBreak(content.back()))
+        content.append(kLineEnd);
+}
+
+QByteArray entryLine(const QByteArray &key, const QByteArray &value)
+{
+    return key + '=' + value + kLineEnd;
+}
+
+QByteArray foldedName(const char *data, qsizetype size)
+{
+    QByteArray folded(data, size);
+    for (char &c : folded)
+        c = static_cast<char>(foldAnsi(static_cast<unsigned char>(c)));
+    return folded;
+}
+
+// A file that cannot be read reads as empty, as the profile functions do.
+QByteArray readWhole(const QString &fullPath)
+{
+    QFile file(fullPath);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return file.readAll();
+}
+
+// Before a rewrite: a file that exists but cannot be read must not be replaced
+// by one that holds only the new entry.
+QByteArray readForUpdate(const QString &fullPath)
+{
+    QFile file(fullPath);
+    if (!file.exists())
+        return {};
+    if (!file.open(QIODevice::ReadOnly))
+        raise(QStringLiteral("Unable to write to %1").arg(fullPath));
+    return file.readAll();
+}
+
+void replaceWhole(const QString &fullPath, const QByteArray &content)
+{
+    QSaveFile file(fullPath);
+    if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size() || !file.commit())
+        raise(QStringLiteral("Unable to write to %1").arg(fullPath));
+}
+
+} // namespace
+
+std::optional<QByteArray> iniValue(const QByteArray &content, const QByteArray &section, const QByteArray &key)
+{
+    const View v{content.constData(), content.size()};
+    const SectionSpan s = findSection(v, section);
+    if (s.headerBegin < 0)
+        return std::nullopt;
+    const KeySpan k = findKey(v, s, key);
+    if (k.valueBegin < 0)
+        return std::nullopt;
+    return content.mid(k.valueBegin, k.valueEnd - k.valueBegin);
+}
+
+void iniSetValue(QByteArray &content, const QByteArray &section, const QByteArray &key, const QByteArray &value)
+{
+    const View v{content.constData(), content.size()};
+    const SectionSpan s = findSection(v, section);
+    if (s.headerBegin < 0) {
+        appendBreakIfMissing(content);
+        content.append('[' + section + ']' + kLineEnd + entryLine(key, value));
+        return;
+    }
+    const KeySpan k = findKey(v, s, key);
+    if (k.valueBegin >= 0) {
+        content.replace(k.valueBegin, k.valueEnd - k.valueBegin, value);
+        return;
+    }
+    bool needsBreak = false;
+    const qsizetype at = insertionPoint(v, s, needsBreak);
+    content.insert(at, (needsBreak ? QByteArray(kLineEnd) : QByteArray()) + entryLine(key, value));
+}
+
+void iniEraseSection(QByteArray &content, const QByteArray &section)
+{
+    for (;;) {
+        const View v{content.constData(), content.size()};
+        const SectionSpan s = findSection(v, section);
+        if (s.headerBegin < 0)
+            return;
+        content.remove(s.headerBegin, s.end - s.headerBegin);
+    }
+}
+
+void iniSetValues(QByteArray &content, const QList<IniWrite> &writes)
+{
+    // Cut the content into the text before the first header and one chunk per
+    // section, so each write touches only its own section's bytes.
+    const View v{content.constData(), content.size()};
+    QList<QByteArray> chunks;
+    QHash<QByteArray, qsizetype> firstChunk;
+    Line line{};
+    qsizetype nb = 0, ne = 0;
+    qsizetype chunkStart = 0;
+    qsizetype pos = 0;
+    while (nextHeader(v, pos, line, nb, ne)) {
+        chunks.append(content.mid(chunkStart, line.begin - chunkStart));
+        chunkStart = line.begin;
+        const QByteArray name = foldedName(v.data + nb, ne - nb);
+        if (!firstChunk.contains(name))
+            firstChunk.insert(name, chunks.size()); // the chunk that starts here
+        if (line.next == line.end)
+            break;
+        pos = line.next;
+    }
+    chunks.append(content.mid(chunkStart));
+
+    for (const IniWrite &w : writes) {
+        const QByteArray name = foldedName(w.section.constData(), w.section.size());
+        const auto it = firstChunk.constFind(name);
+        if (it != firstChunk.constEnd()) {
+            iniSetValue(chunks[*it], w.section, w.key, w.value);
+            continue;
+        }
+        qsizetype last = chunks.size() - 1;
+        while (last > 0 && chunks[last].isEmpty())
+            --last;
+        appendBreakIfMissing(chunks[last]);
+        chunks.append('[' + w.section + ']' + kLineEnd + entryLine(w.key, w.value));
+        firstChunk.insert(name, chunks.size() - 1);
+    }
+    content = chunks.join();
+}
+
+std::optional<QByteArray> readIniValue(const QString &fullPath, const QByteArray &section, const QByteArray &key)
+{
+    return iniValue(readWhole(fullPath), section, key);
+}
+
+void writeIniValue(const QString &fullPath, const QByteArray &section, const QByteArray &key, const QByteArray &value)
+{
+    QByteArray content = readForUpdate(fullPath);
+    iniSetValue(content, section, key, value);
+    replaceWhole(fullPath, content);
+}
+
+void writeIniValues(const QString &fullPath, const QList<IniWrite> &writes)
+{
+    QByteArray content = readForUpdate(fullPath);
+    iniSetValues(content, writes);
+    replaceWhole(fullPath, content);
+}
+
+void eraseIniSection(const QString &fullPath, const QByteArray &section)
+{
+    if (!QFile::exists(fullPath))
+        return; // nothing to erase; an erase never creates a file
+    QByteArray content = readForUpdate(fullPath);
+    iniEraseSection(content, section);
+    replaceWhole(fullPath, content);
+}
+
+} // namespace platform

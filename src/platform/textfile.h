@@ -1,0 +1,35 @@
+#pragma once
+// Line-oriented text files of Windows-1251 bytes. Paths are resolved native
+// paths (see dataPath). Failures raise the texts the user knows:
+//   list loading and saving: "Cannot open file "<path>". <reason>",
+//                            "Cannot create file "<path>". <reason>";
+//   sequential reading and appending: "File not found", "Path not found",
+//                            "Access denied" or "I/O error".
+#include <QByteArray>
+#include <QList>
+#include <QString>
+
+namespace platform {
+
+// Splits at CR LF, lone CR and lone LF; a last line without an end counts.
+QList<QByteArray> splitLines(const QByteArray &content);
+
+// Loads every line of a list file ("Cannot open file ...").
+QList<QByteArray> loadLines(const QString &fullPath);
+
+// Replaces a list file crash-safely, every line ended by CR LF ("Cannot create file ...").
+void saveLines(const QString &fullPath, const QList<QByteArray> &lines);
+
+// Reads a text file for sequential use: its first line, or every line.
+QByteArray readFirstLine(const QString &fullPath);
+QList<QByteArray> readAllLines(const QString &fullPath);
+
+// Replaces a text file crash-safely with the lines, each ended by CR LF.
+void rewriteText(const QString &fullPath, const QList<QByteArray> &lines);
+
+// Appends one line and CR LF, creating the file when it is missing.
+void appendLine(const QString &fullPath, const QByteArray &line);
+
+bool fileExists(const QString &fullPath);
+
+} // namespace platform

@@ -1,0 +1,150 @@
+#include "ui.h"
+
+#include "codec.h"
+#include "paths.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QUrl>
+
+namespace platform {
+
+namespace {
+
+MessageHandler &messageHook()
+{
+    static MessageHandler hook;
+    return hook;
+}
+
+FileDialogHandler &dialogHook()
+{
+    static FileDialogHandler hook;
+    return hook;
+}
+
+ProgramStarter &starterHook()
+{
+    static ProgramStarter hook;
+    return hook;
+}
+
+MessageAnswer realMessageBox(QWidget *parent, const Message &m)
+{
+    QMessageBox box(parent);
+    box.setWindowTitle(m.caption);
+    box.setText(m.text);
+    box.setIcon(m.kind == MessageKind::Warning ? QMessageBox::Warning
+                : m.kind == MessageKind::Error ? QMessageBox::Critical
+                                               : QMessageBox::Information);
+    if (m.buttons == MessageButtons::OkCancel) {
+        box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+        box.setEscapeButton(QMessageBox::Cancel);
+    } else {
+        box.setStandardButtons(QMessageBox::Ok);
+    }
+    box.setDefaultButton(QMessageBox::Ok);
+    return box.exec() == QMessageBox::Ok ? MessageAnswer::Ok : MessageAnswer::Cancel;
+}
+
+std::optional<QString> realFileDialog(QWidget *parent)
+{
+    QFileDialog dialog(parent);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setDirectory(QDir::currentPath());
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return QDir::toNativeSeparators(dialog.selectedFiles().first());
+}
+
+// WinExec's reading of an unquoted line: the longest prefix ending at a blank
+// that names an existing file is the program.
+bool startNamedProgram(const QString &line)
+{
+    const QStringList words = line.split(u' ');
+    for (qsizetype n = words.size(); n >= 1; --n) {
+        const QString program = words.mid(0, n).join(u' ');
+        const QString path = dataPath(program);
+        const QFileInfo info(path);
+        if (info.isFile() && info.isExecutable())
+            return QProcess::startDetached(path, words.mid(n));
+    }
+    return false;
+}
+
+void openInPresentationProgram(const QByteArray &commandLine)
+{
+    const QByteArray document = documentOfCommandLine(commandLine);
+    if (document.isEmpty())
+        return;
+    const QString path = dataPath(document);
+    if (!QFileInfo(path).isFile())
+        return;
+    for (const char *program : {"libreoffice", "soffice"}) {
+        const QString found = QStandardPaths::findExecutable(QString::fromLatin1(program));
+        if (!found.isEmpty() && QProcess::startDetached(found, {QStringLiteral("--show"), path}))
+            return;
+    }
+    QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+}
+
+void realStart(const QByteArray &commandLine)
+{
+    if (!startNamedProgram(fromAnsi(commandLine)))
+        openInPresentationProgram(commandLine);
+}
+
+} // namespace
+
+MessageAnswer showMessage(QWidget *parent, const Message &message)
+{
+    return messageHook() ? messageHook()(parent, message) : realMessageBox(parent, message);
+}
+
+void setMessageHandler(MessageHandler handler) { messageHook() = std::move(handler); }
+
+void reportError(const QString &message)
+{
+    QString text = message;
+    if (!text.isEmpty() && !text.endsWith(u'.'))
+        text += u'.';
+    showMessage(QApplication::activeWindow(), {MessageKind::Error, kApplicationTitle, text, MessageButtons::Ok});
+}
+
+std::optional<QString> chooseFileToOpen(QWidget *parent)
+{
+    std::optional<QString> chosen = dialogHook() ? dialogHook()(parent) : realFileDialog(parent);
+    if (chosen)
+        QDir::setCurrent(QFileInfo(*chosen).absolutePath());
+    return chosen;
+}
+
+void setFileDialogHandler(FileDialogHandler handler) { dialogHook() = std::move(handler); }
+
+void startProgram(const QByteArray &commandLine)
+{
+    if (starterHook())
+        starterHook()(commandLine);
+    else
+        realStart(commandLine);
+}
+
+void setProgramStarter(ProgramStarter starter) { starterHook() = std::move(starter); }
+
+QByteArray documentOfCommandLine(const QByteArray &commandLine)
+{
+    const qsizetype sw = commandLine.indexOf(" /");
+    if (sw < 0)
+        return {};
+    const qsizetype gap = commandLine.indexOf(' ', sw + 2);
+    return gap < 0 ? QByteArray() : commandLine.mid(gap + 1).trimmed();
+}
+
+} // namespace platform
