@@ -61,6 +61,8 @@ bool isAnsiEncodable(const QString &text)
 
 unsigned char foldAnsi(unsigned char byte) { return foldTable()[byte]; }
 
+const unsigned char *ansiFoldTable() { return foldTable().data(); }
+
 bool equalsIgnoreCaseAnsi(const char *a, qsizetype aLen, const char *b, qsizetype bLen)
 {
     if (aLen != bLen)

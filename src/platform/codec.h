@@ -19,6 +19,9 @@ bool isAnsiEncodable(const QString &text);
 // Cyrillic, by Unicode case folding); bytes without a case map to themselves.
 unsigned char foldAnsi(unsigned char byte);
 
+// The whole folding table, for scanners that fold many bytes.
+const unsigned char *ansiFoldTable();
+
 // Case-insensitive equality of two Windows-1251 strings.
 bool equalsIgnoreCaseAnsi(const char *a, qsizetype aLen, const char *b, qsizetype bLen);
 inline bool equalsIgnoreCaseAnsi(const QByteArray &a, const QByteArray &b)

@@ -104,22 +104,53 @@ struct SectionSpan {
     qsizetype end = -1;         // start of the next header line, or the end of the content
 };
 
+// True when the bytes right after a "[" at pos cannot start a header named
+// section: a quick test that spares a full look at most lines of a big file.
+bool cannotBeHeaderOf(View v, qsizetype pos, const QByteArray &section, const unsigned char *fold)
+{
+    const qsizetype first = pos + 1;
+    if (first >= v.size || isBlank(v.data[first]))
+        return false; // "[ name ]": leave it to the full test
+    const qsizetype n = section.size();
+    if (first + n >= v.size)
+        return true;
+    // Most headers of a big file differ in length or in the last characters
+    // (numbered names), so those are tested first.
+    const char after = v.data[first + n];
+    if (after != ']' && !isBlank(after))
+        return true;
+    for (qsizetype i = n - 1; i >= 0; --i) {
+        if (fold[static_cast<unsigned char>(v.data[first + i])] != fold[static_cast<unsigned char>(section[i])])
+            return true;
+    }
+    return false;
+}
+
 SectionSpan findSection(View v, const QByteArray &section, qsizetype from = 0)
 {
-    Line line{};
-    qsizetype nb = 0, ne = 0;
+    const unsigned char *fold = ansiFoldTable();
     qsizetype pos = from;
-    while (nextHeader(v, pos, line, nb, ne)) {
-        if (equalsIgnoreCaseAnsi(v.data + nb, ne - nb, section.constData(), section.size())) {
-            SectionSpan span{line.begin, line.next, v.size};
-            Line following{};
-            if (nextHeader(v, line.next, following, nb, ne))
-                span.end = following.begin;
-            return span;
-        }
-        pos = line.next;
-        if (line.next == line.end) // header on the last line without a break
+    while (pos < v.size) {
+        const void *hit = std::memchr(v.data + pos, '[', static_cast<size_t>(v.size - pos));
+        if (!hit)
             break;
+        const qsizetype at = static_cast<const char *>(hit) - v.data;
+        pos = at + 1;
+        if (cannotBeHeaderOf(v, at, section, fold))
+            continue;
+        const qsizetype start = lineStartBefore(v, at);
+        if (start < from)
+            continue;
+        const Line line = lineAt(v, start);
+        qsizetype nb = 0, ne = 0;
+        if (!headerName(v, line, nb, ne)
+            || !equalsIgnoreCaseAnsi(v.data + nb, ne - nb, section.constData(), section.size()))
+            continue;
+        SectionSpan span{line.begin, line.next, v.size};
+        Line following{};
+        if (nextHeader(v, line.next, following, nb, ne))
+            span.end = following.begin;
+        return span;
     }
     return {};
 }
