@@ -1,12 +1,37 @@
+// Program entry: creates every window once, hidden, in a fixed order, shows
+// the title screen modally, then runs until the main window is closed.
+#include "admin/form2.h"
+#include "content/aboutdialog.h"
+#include "content/authorwindow.h"
+#include "form1.h"
+#include "form3.h"
+#include "platform/widgets.h"
+
 #include <QApplication>
-#include <QMainWindow>
+#include <QIcon>
+
+#include <unistd.h>
 
 int main(int argc, char *argv[])
 {
+    // The browser's sandbox refuses to start for root; a class computer may run us so.
+    if (geteuid() == 0 && !qEnvironmentVariableIsSet("QTWEBENGINE_DISABLE_SANDBOX"))
+        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
     QApplication app(argc, argv);
-    QMainWindow window;
-    window.setWindowTitle(QStringLiteral("ЭУИ \"Ларендо\""));
-    window.resize(940, 780);
-    window.show();
+    Q_INIT_RESOURCE(resources); // the pictures live in a static library
+    app.setApplicationName(QStringLiteral("larendo"));
+    app.setWindowIcon(QIcon(QStringLiteral(":/images/app.png")));
+    app.setQuitOnLastWindowClosed(false); // the main window's close ends the program
+    platform::installFontSubstitutes();
+
+    TForm1 form1;
+    TForm2 form2(&form1.runState().SavedDirectory, &form1);
+    TForm3 form3(&form1);
+    TOKRightDlg about(&form1);
+    TForm5 form5;
+    form1.setSecondaryWindows(&form2, &about, &form5);
+
+    form1.hide();
+    form3.exec();
     return app.exec();
 }

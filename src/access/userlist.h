@@ -1,0 +1,17 @@
+#pragma once
+// The user list file "users": one registered name per line, in order of
+// registration, Windows-1251, every line ended by CR LF.
+#include <QByteArray>
+#include <QList>
+
+namespace larendo::access {
+
+inline constexpr const char *kUserListFile = "users";
+inline constexpr const char *kUserRegistryFile = "\\users.ini";
+
+// The names in the list. A missing file is an empty list (a fresh course
+// folder has none); one that exists but cannot be read raises
+// "Cannot open file ...".
+QList<QByteArray> loadUserList();
+
+} // namespace larendo::access

@@ -1,0 +1,41 @@
+#pragma once
+// The authoring window: builds an encrypted test file from a plain-text
+// question list. Borderless, centred, shown modally by the main window.
+#include <QDialog>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QFrame;
+
+namespace platform {
+class ClickableLineEdit;
+}
+
+class TForm2 : public QDialog {
+    Q_OBJECT
+public:
+    // mainWindowDirectory receives the current directory while the window is open.
+    explicit TForm2(QString *savedDirectory, QWidget *parent = nullptr);
+
+    void FormShow();
+    void Edit10Click();
+    void Button1Click();
+    void Button2Click();
+    void FormClose();
+
+    QFrame *Panel1 = nullptr;
+    QLineEdit *Edit9 = nullptr;
+    platform::ClickableLineEdit *Edit10 = nullptr;
+    QPushButton *Button1 = nullptr;
+    QPushButton *Button2 = nullptr;
+    QLabel *Label1 = nullptr;
+    QLineEdit *Record[9] = {}; // [1] ... [8]: the hidden Edit1 ... Edit8
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void done(int result) override;
+
+private:
+    QString *savedDirectory_;
+};

@@ -1,0 +1,1 @@
+// Logic of the administration tools.

@@ -1,0 +1,49 @@
+#include "aboutdialog.h"
+
+#include "platform/widgets.h"
+
+#include <QPushButton>
+
+using namespace platform;
+
+TOKRightDlg::TOKRightDlg(QWidget *parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("OKRightDlg"));
+    setWindowTitle(QStringLiteral("О программе"));
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    setModal(true);
+    setFixedSize(559, 265);
+    setBackground(this, colors::SkyBlue);
+
+    auto *picture = new QLabel(this);
+    picture->setObjectName(QStringLiteral("Image1"));
+    picture->setPixmap(QPixmap(QStringLiteral(":/images/about.png")));
+    picture->setScaledContents(true);
+    picture->setGeometry(16, 16, 137, 129);
+
+    const QFont font = vclFont("Times New Roman", 16, true);
+    const char *lines[] = {
+        "Данное электронное пособие",
+        "предназначено для изучения магистрантами",
+        " специальности \"Математика\"",
+        "по дисциплине \"Ларендо\"",
+    };
+    int y = 24;
+    int n = 1;
+    for (const char *line : lines) {
+        makeLabel(this, QByteArray("Label" + QByteArray::number(n++)).constData(), QString::fromUtf8(line), font,
+                  colors::Black, 176, y, 370, 22);
+        y += 26;
+    }
+    makeLabel(this, "Label5", QStringLiteral("Учебный центр кафедры, 2026 год"), font, colors::Black, 176, 170, 370, 22);
+
+    OKBtn = new QPushButton(QStringLiteral("Закрыть"), this);
+    OKBtn->setObjectName(QStringLiteral("OKBtn"));
+    OKBtn->setFont(vclFont("MS Sans Serif", 13, true));
+    OKBtn->setGeometry((559 - 100) / 2, 220, 100, 30);
+    OKBtn->setDefault(true);
+    OKBtn->setAutoDefault(true);
+    connect(OKBtn, &QPushButton::clicked, this, [this] { OKBtnClick(); });
+}
+
+void TOKRightDlg::OKBtnClick() { done(QDialog::Accepted); }

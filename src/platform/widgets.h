@@ -1,0 +1,80 @@
+#pragma once
+// The few things of the old toolkit that Qt lacks as such: its colours, its
+// fonts by family and character height, flat picture buttons, radio buttons
+// that report a double-click, an edit that reports a click, and panels with bevels.
+#include <QColor>
+#include <QFont>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QToolButton>
+
+namespace platform {
+
+namespace colors {
+inline const QColor SkyBlue(166, 202, 240);
+inline const QColor Teal(0, 128, 128);
+inline const QColor BtnFace(240, 240, 240);
+inline const QColor ScrollBar(200, 200, 200);
+inline const QColor Silver(192, 192, 192);
+inline const QColor Red(255, 0, 0);
+inline const QColor Blue(0, 0, 255);
+inline const QColor Black(0, 0, 0);
+inline const QColor White(255, 255, 255);
+inline const QColor Yellow(255, 255, 0);
+inline const QColor GradientActiveCaption(185, 209, 234);
+} // namespace colors
+
+// A font by the family the forms were drawn with and its character height in
+// pixels; families missing here are mapped to metric-compatible ones at start-up.
+QFont vclFont(const char *family, int pixelHeight, bool bold = false, bool italic = false);
+
+// Maps the forms' font families to fonts a Linux desktop has.
+void installFontSubstitutes();
+
+// Sets a widget's background colour (and makes it paint it).
+void setBackground(QWidget *widget, const QColor &color);
+
+// A panel with a raised inner and a lowered outer bevel.
+QFrame *makePanel(QWidget *parent, const char *name, const QColor &color);
+
+// A label at a fixed place; width and height 0 size it to its text.
+QLabel *makeLabel(QWidget *parent, const char *name, const QString &text, const QFont &font,
+                  const QColor &color, int x, int y, int w = 0, int h = 0);
+
+// A flat button with a picture beside its caption; it takes no keyboard focus.
+QToolButton *makeSpeedButton(QWidget *parent, const char *name, const QString &caption, const char *picture,
+                             const QFont &font, int x, int y, int w, int h);
+
+// A radio button whose caption wraps and which reports a double-click
+// anywhere on it; text() is the caption.
+class DblClickRadioButton : public QRadioButton {
+    Q_OBJECT
+public:
+    using QRadioButton::QRadioButton;
+    QSize sizeHint() const override;
+
+Q_SIGNALS:
+    void doubleClicked();
+
+protected:
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+    bool hitButton(const QPoint &pos) const override;
+};
+
+// A one-line edit that reports a mouse click.
+class ClickableLineEdit : public QLineEdit {
+    Q_OBJECT
+public:
+    using QLineEdit::QLineEdit;
+
+Q_SIGNALS:
+    void clicked();
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+};
+
+} // namespace platform

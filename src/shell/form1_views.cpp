@@ -1,0 +1,245 @@
+// The six views of the main window, created in their stacking order from back
+// to front: the order of creation is the order on screen.
+#include "form1.h"
+
+#include "platform/ui.h"
+#include "platform/widgets.h"
+
+#include <QComboBox>
+#include <QFrame>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <QWebEngineSettings>
+#include <QWebEngineView>
+
+using namespace platform;
+
+namespace {
+
+template <typename Handler>
+void onClick(QAbstractButton *button, QObject *context, Handler handler)
+{
+    QObject::connect(button, &QAbstractButton::clicked, context, [handler] { platform::guarded(handler); });
+}
+
+QLineEdit *makeEdit(QWidget *parent, const char *name, int x, int y, int w, int h, const QFont &font,
+                    bool password = false)
+{
+    auto *edit = new QLineEdit(parent);
+    edit->setObjectName(QString::fromLatin1(name));
+    edit->setGeometry(x, y, w, h);
+    edit->setFont(font);
+    if (password)
+        edit->setEchoMode(QLineEdit::Password);
+    return edit;
+}
+
+} // namespace
+
+void TForm1::buildViews()
+{
+    client_ = new QWidget(this);
+    client_->setObjectName(QStringLiteral("ClientArea"));
+    setBackground(client_, colors::BtnFace);
+    setCentralWidget(client_);
+    client_->installEventFilter(this);
+
+    buildProgressView();
+    buildTestView();
+    buildContentView();
+    buildTestLogView();
+    buildSettingsView();
+    buildSignInView();
+    Panel6->setVisible(false);
+    Panel7->setVisible(false);
+
+    Button2 = new QPushButton(QStringLiteral("Button2"), client_);
+    Button2->setObjectName(QStringLiteral("Button2"));
+    Button2->setVisible(false);
+    onClick(Button2, this, [this] { Button2Click(); });
+    layoutViews();
+}
+
+void TForm1::buildProgressView()
+{
+    Panel2 = makePanel(client_, "Panel2", colors::Teal);
+    const QFont bold16 = vclFont("Times New Roman", 21, true);
+    const QFont rowFont = vclFont("Times New Roman", 19, true);
+    makeLabel(Panel2, "Label3", QStringLiteral("Информация об успеваемости пользователя"),
+              vclFont("Times New Roman", 29, true), colors::Black, 140, 24);
+    makeLabel(Panel2, "Label4", QStringLiteral("Выберите имя пользователя:"), bold16, colors::Black, 60, 90);
+    Label5 = makeLabel(Panel2, "Label5", QString(), bold16, colors::Yellow, 360, 90, 420, 28);
+    ComboBox1 = new QComboBox(Panel2);
+    ComboBox1->setObjectName(QStringLiteral("ComboBox1"));
+    ComboBox1->setGeometry(360, 88, 420, 30);
+    ComboBox1->setFont(vclFont("MS Sans Serif", 16, true));
+    ComboBox1->setVisible(false);
+    connect(ComboBox1, &QComboBox::activated, this, [this] { platform::guarded([this] { ComboBox1Select(); }); });
+
+    makeLabel(Panel2, "Label40", QStringLiteral("№ Теста (Темы)"), bold16, colors::White, 80, 146);
+    makeLabel(Panel2, "Label41", QStringLiteral("Оценка"), bold16, colors::White, 300, 146);
+    constexpr int kRowTop = 184;
+    constexpr int kRowStep = 34;
+    for (int k = 1; k <= 12; ++k) {
+        const QByteArray caption = "Label" + QByteArray::number(k <= 10 ? 5 + k : 5 + k); // Label6 ... Label17
+        const QByteArray grade = "Label" + QByteArray::number(17 + k);                      // Label18 ... Label29
+        const int y = kRowTop + (k - 1) * kRowStep;
+        QLabel *row = makeLabel(Panel2, caption.constData(), QStringLiteral("Тест №%1").arg(k), rowFont, colors::Black,
+                                100, y);
+        GradeLabels[k] = makeLabel(Panel2, grade.constData(), QStringLiteral("0"), rowFont, colors::Black, 330, y, 60, 26);
+        if (k > 10) { // tests 11 and 12 have rows that are never shown
+            row->setVisible(false);
+            GradeLabels[k]->setVisible(false);
+        }
+    }
+    QLabel *note = makeLabel(Panel2, "Label35", QStringLiteral("Здесь дана только традиционная оценка!!!!"),
+                             vclFont("Times New Roman", 37, true), colors::White, 450, 230, 420, 200);
+    note->setWordWrap(true);
+    note->setAlignment(Qt::AlignCenter);
+    SpeedButton4 = makeSpeedButton(Panel2, "SpeedButton4", QStringLiteral("<<Назад"), ":/images/btn_back.png",
+                                   vclFont("MS Sans Serif", 19, true), 100, kRowTop + 10 * kRowStep + 16, 200, 52);
+    onClick(SpeedButton4, this, [this] { SpeedButton4Click(); });
+}
+
+void TForm1::buildTestView()
+{
+    Panel3 = makePanel(client_, "Panel3", colors::SkyBlue);
+    makeLabel(Panel3, "Label39", QStringLiteral("Выделение ответа двойным нажатием клавиш мыши!!!"),
+              vclFont("Times New Roman", 21, true), colors::Red, 24, 10);
+    makeLabel(Panel3, "Label34", QStringLiteral("Вопрос:"), vclFont("Times New Roman", 21, true), colors::Black, 24, 44);
+    Memo1 = new QPlainTextEdit(Panel3);
+    Memo1->setObjectName(QStringLiteral("Memo1"));
+    Memo1->setFrameStyle(QFrame::NoFrame);
+    Memo1->setReadOnly(true);
+    Memo1->setFont(vclFont("Times New Roman", 21, true));
+    Memo1->setGeometry(24, 76, 873, 170);
+    setBackground(Memo1->viewport(), colors::White);
+
+    Panel5 = makePanel(Panel3, "Panel5", colors::Silver);
+    Panel5->setGeometry(16, 258, 889, 463);
+    constexpr int kRowHeight = 88;
+    const char letters[] = "ABCDE";
+    for (int i = 1; i <= 6; ++i) {
+        auto *button = new DblClickRadioButton(Panel5);
+        button->setObjectName(QStringLiteral("RadioButton%1").arg(i));
+        button->setFont(vclFont("Times New Roman", 19, true));
+        RadioButtons[i] = button;
+        if (i == 6) { // the hidden sixth button only carries the answer step
+            button->setVisible(false);
+            connect(button, &DblClickRadioButton::doubleClicked, this,
+                    [this] { platform::guarded([this] { RadioButton6DblClick(); }); });
+            continue;
+        }
+        const int y = 8 + (i - 1) * (kRowHeight + 2);
+        makeLabel(Panel5, QByteArray("Label" + QByteArray::number(43 + i)).constData(), QString(QLatin1Char(letters[i - 1])),
+                  vclFont("Times New Roman", 27, true), colors::Black, 14, y + (kRowHeight - 32) / 2, 30, 32);
+        button->setGeometry(50, y, 825, kRowHeight);
+        connect(button, &DblClickRadioButton::doubleClicked, this,
+                [this, i] { platform::guarded([this, i] { RadioButtonDblClick(i); }); });
+    }
+}
+
+void TForm1::buildContentView()
+{
+    Panel1 = makePanel(client_, "Panel1", colors::BtnFace);
+    auto *layout = new QVBoxLayout(Panel1);
+    layout->setContentsMargins(2, 2, 2, 2);
+    WebBrowser1 = new QWebEngineView(Panel1);
+    WebBrowser1->setObjectName(QStringLiteral("WebBrowser1"));
+    WebBrowser1->settings()->setAttribute(QWebEngineSettings::PluginsEnabled, true);
+    WebBrowser1->settings()->setAttribute(QWebEngineSettings::PdfViewerEnabled, true);
+    layout->addWidget(WebBrowser1);
+}
+
+void TForm1::buildTestLogView()
+{
+    Panel6 = makePanel(client_, "Panel6", colors::BtnFace);
+    auto *layout = new QHBoxLayout(Panel6);
+    layout->setContentsMargins(8, 8, 8, 8);
+    Memo2 = new QPlainTextEdit(Panel6);
+    Memo2->setObjectName(QStringLiteral("Memo2"));
+    Memo2->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    Memo2->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    Memo2->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    Memo2->setFont(vclFont("Courier New", 15));
+    layout->addWidget(Memo2, 1);
+    SpeedButton5 = makeSpeedButton(Panel6, "SpeedButton5", QStringLiteral("<<Назад"), ":/images/btn_back.png",
+                                   vclFont("MS Sans Serif", 19, true), 0, 0, 170, 52);
+    SpeedButton5->setFixedSize(170, 52);
+    layout->addWidget(SpeedButton5, 0, Qt::AlignTop);
+    onClick(SpeedButton5, this, [this] { SpeedButton5Click(); });
+}
+
+void TForm1::buildSettingsView()
+{
+    Panel7 = makePanel(client_, "Panel7", colors::SkyBlue);
+    const QFont caption = vclFont("Times New Roman", 21, true);
+    const QFont field = vclFont("MS Sans Serif", 16, true);
+    struct Row {
+        const char *label;
+        const char *text;
+        const char *edit;
+        bool password;
+    } rows[] = {
+        {"Label30", "Введите логин администратора:", "Edit3", false},
+        {"Label31", "Введите пароль администратора", "Edit4", true},
+        {"Label32", "Введите пароль еще раз:", "Edit5", true},
+        {"Label33", "Укажите имя файл отчета", "Edit6", false},
+    };
+    QLineEdit **edits[] = {&Edit3, &Edit4, &Edit5, &Edit6};
+    for (int i = 0; i < 4; ++i) {
+        const int y = 40 + i * 88;
+        makeLabel(Panel7, rows[i].label, QString::fromUtf8(rows[i].text), caption, colors::Black, 48, y);
+        *edits[i] = makeEdit(Panel7, rows[i].edit, 48, y + 32, 440, 30, field, rows[i].password);
+    }
+    SpeedButton7 = makeSpeedButton(Panel7, "SpeedButton7", QStringLiteral("Применить"), ":/images/btn_apply.png",
+                                   vclFont("MS Sans Serif", 19, true), 48, 410, 210, 56);
+    SpeedButton6 = makeSpeedButton(Panel7, "SpeedButton6", QStringLiteral("Назад"), ":/images/btn_back.png",
+                                   vclFont("MS Sans Serif", 19, true), 278, 410, 210, 56);
+    onClick(SpeedButton7, this, [this] { SpeedButton7Click(); });
+    onClick(SpeedButton6, this, [this] { SpeedButton6Click(); });
+    auto *picture = new QLabel(Panel7);
+    picture->setObjectName(QStringLiteral("Image3"));
+    picture->setPixmap(QPixmap(QStringLiteral(":/images/settings.png")));
+    picture->setScaledContents(true);
+    picture->setGeometry(580, 70, 260, 260);
+    QLabel *title = makeLabel(Panel7, "Label36", QStringLiteral("Ларендо"), vclFont("Times New Roman", 64, true),
+                              colors::Blue, 0, 520, 924, 90);
+    title->setAlignment(Qt::AlignCenter);
+}
+
+void TForm1::buildSignInView()
+{
+    Panel4 = makePanel(client_, "Panel4", colors::ScrollBar);
+    const QFont prompt = vclFont("MS Sans Serif", 19);
+    const QFont georgia = vclFont("Georgia", 19, true, true);
+    const QFont field = vclFont("MS Sans Serif", 16, true);
+    const QFont button = vclFont("MS Sans Serif", 19, true);
+    makeLabel(Panel4, "Label37", QStringLiteral("Регистрация пользователя"), vclFont("Times New Roman", 32, true),
+              colors::Blue, 200, 16, 384 + 60, 36);
+    makeLabel(Panel4, "Label42", QStringLiteral("Для первичной регистрации введите имя пользователя и пароль,"), prompt,
+              colors::Black, 32, 64, 600 + 120, 24);
+    makeLabel(Panel4, "Label43", QStringLiteral("затем нажмите кнопку \"Новый пользователь\""), prompt, colors::Black,
+              32, 96, 414 + 80, 24);
+    makeLabel(Panel4, "Label1", QStringLiteral("Пользователь:"), georgia, colors::Black, 27, 143, 159 + 30, 23);
+    Edit2 = makeEdit(Panel4, "Edit2", 227, 139, 342, 28, field);
+    makeLabel(Panel4, "Label2", QStringLiteral("Пароль:"), georgia, colors::Black, 43, 203, 84 + 20, 23);
+    MaskEdit1 = makeEdit(Panel4, "MaskEdit1", 227, 205, 342, 28, field, true);
+    makeLabel(Panel4, "Label38", QStringLiteral("Если вы зарегистрированы, то нажмите:"), georgia, colors::Black, 16, 296,
+              448 + 40, 23);
+    SpeedButton3 = makeSpeedButton(Panel4, "SpeedButton3", QStringLiteral("Далее>>"), ":/images/btn_next.png", button,
+                                   507, 285, 286, 60);
+    QPalette red = SpeedButton3->palette();
+    red.setColor(QPalette::ButtonText, colors::Red);
+    SpeedButton3->setPalette(red);
+    SpeedButton1 = makeSpeedButton(Panel4, "SpeedButton1", QStringLiteral("Новый пользователь"), ":/images/btn_user.png",
+                                   button, 219, 384, 358, 65);
+    SpeedButton2 = makeSpeedButton(Panel4, "SpeedButton2", QStringLiteral("Удалить пользователя"),
+                                   ":/images/btn_delete.png", button, 216, 480, 361, 65);
+    setTabOrder(Edit2, MaskEdit1);
+    onClick(SpeedButton3, this, [this] { SpeedButton3Click(); });
+    onClick(SpeedButton1, this, [this] { SpeedButton1Click(); });
+    onClick(SpeedButton2, this, [this] { SpeedButton2Click(); });
+}
