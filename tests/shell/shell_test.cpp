@@ -1,0 +1,288 @@
+#include "support/gui.h"
+
+#include "content/contenttable.h"
+#include "shell/form3.h"
+#include "shell/viewtable.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFrame>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QTest>
+#include <QTimer>
+#include <QWebEngineView>
+
+using shell::View;
+using shell::ViewSwitch;
+
+namespace {
+
+const char *const kPanels[] = {"Panel1", "Panel2", "Panel3", "Panel4", "Panel6", "Panel7"};
+
+// The browser commits a navigation asynchronously: wait until it shows the path.
+QString browserPathAfterLoad(QWebEngineView *browser, const QString &expected)
+{
+    QTest::qWaitFor([&] { return browser->url().toLocalFile() == expected; }, 10000);
+    return browser->url().toLocalFile();
+}
+
+} // namespace
+
+class Shell : public GuiTest {};
+
+TEST_F(Shell, StartsWithTheSignInViewAndTheOpenMenus)
+{
+    start();
+    EXPECT_EQ(frontView(), QStringLiteral("Panel4"));
+    EXPECT_EQ(visibleMenu(), (QStringList{QStringLiteral("Методические материалы"), QStringLiteral("Презентации"),
+                                          QStringLiteral("Книги"), QStringLiteral("На форму авторизации"),
+                                          QStringLiteral("Помощь"), QStringLiteral("Выход")}));
+    EXPECT_TRUE(shown("Panel4"));
+    for (const char *p : {"Panel1", "Panel2", "Panel3", "Panel6", "Panel7"})
+        EXPECT_FALSE(shown(p)) << p;
+    EXPECT_EQ(control<QLineEdit>("Edit3")->text(), QStringLiteral("admin"));
+    EXPECT_EQ(control<QLineEdit>("Edit6")->text(), QStringLiteral("log.txt"));
+    EXPECT_TRUE(messages.empty());
+    // Every submenu item carries a picture.
+    for (QAction *top : form1->menuBar()->actions()) {
+        if (!top->menu())
+            continue;
+        for (QAction *sub : top->menu()->actions())
+            EXPECT_FALSE(sub->icon().isNull()) << sub->objectName().toStdString();
+    }
+}
+
+TEST_F(Shell, ViewTableChangesOnlyThePanelsItNames)
+{
+    start();
+    const bool mixes[][6] = {{true, false, true, false, true, false}, {false, true, false, true, false, true},
+                             {true, true, true, true, true, true}, {false, false, false, false, false, false}};
+    for (const shell::ViewSwitchRow &row : shell::viewSwitchTable()) {
+        for (const auto &mix : mixes) {
+            for (int i = 0; i < 6; ++i)
+                control<QFrame>(kPanels[i])->setVisible(mix[i]);
+            form1->switchViews(row.trigger);
+            for (int i = 0; i < 6; ++i) {
+                const QString name = QString::fromLatin1(kPanels[i]);
+                bool expected = mix[i];
+                for (View v : row.shown)
+                    expected = name == QLatin1String(shell::panelName(v)) ? true : expected;
+                for (View v : row.hidden)
+                    expected = name == QLatin1String(shell::panelName(v)) ? false : expected;
+                EXPECT_EQ(shown(kPanels[i]), expected) << "row " << int(row.trigger) << " " << kPanels[i];
+            }
+        }
+    }
+}
+
+// Handlers reached from the menu and the views' buttons, each against its row.
+TEST_F(Shell, HandlersSwitchViewsByTheirRow)
+{
+    start();
+    struct Case {
+        const char *name;
+        std::function<void()> act;
+        ViewSwitch row;
+    };
+    const Case cases[] = {
+        {"document", [&] { trigger("N13"); }, ViewSwitch::Document},
+        {"help", [&] { trigger("N27"); }, ViewSwitch::Document},
+        {"N17", [&] { trigger("N17"); }, ViewSwitch::MenuBackN17},
+        {"sign-in-form", [&] { trigger("NaFormuAvtorizazii"); }, ViewSwitch::BackToSignIn},
+        {"settings", [&] { trigger("Ntun"); }, ViewSwitch::Settings},
+        {"settings-back", [&] { click("SpeedButton6"); }, ViewSwitch::SettingsBack},
+        {"log-back", [&] { click("SpeedButton5"); }, ViewSwitch::TestLogBack},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        for (bool start : {true, false}) {
+            for (const char *p : kPanels)
+                control<QFrame>(p)->setVisible(start);
+            c.act();
+            const shell::ViewSwitchRow &row = shell::viewSwitchRow(c.row);
+            for (const char *p : kPanels) {
+                bool expected = start;
+                for (View v : row.shown)
+                    expected = QLatin1String(p) == QLatin1String(shell::panelName(v)) ? true : expected;
+                for (View v : row.hidden)
+                    expected = QLatin1String(p) == QLatin1String(shell::panelName(v)) ? false : expected;
+                EXPECT_EQ(shown(p), expected) << p;
+            }
+        }
+    }
+}
+
+TEST_F(Shell, SettingsViewStaysInFrontOfDocuments)
+{
+    start();
+    trigger("Ntun");
+    trigger("N13");
+    EXPECT_EQ(frontView(), QStringLiteral("Panel7"));
+    click("SpeedButton6");
+    EXPECT_EQ(frontView(), QStringLiteral("Panel1"));
+    // Before sign-in a document hides the sign-in view; the menu item brings it back in front.
+    trigger("NaFormuAvtorizazii");
+    EXPECT_EQ(frontView(), QStringLiteral("Panel4"));
+    EXPECT_TRUE(shown("Panel1"));
+}
+
+TEST_F(Shell, EveryContentItemNavigatesToItsFileWhateverItsCase)
+{
+    // The course folder's names differ in letter case from the table.
+    ASSERT_TRUE(QDir().rename(path(QStringLiteral("data")), path(QStringLiteral("DATA"))));
+    QFile::remove(path(QStringLiteral("DATA/help/sod.htm")));
+    QStringList onDisk;
+    for (const content::DocumentItem &d : content::documentItems()) {
+        QString relative = QString::fromLatin1(d.target).mid(1).replace(u'\\', u'/');
+        QStringList parts = relative.split(u'/');
+        parts[0] = parts[0].toUpper();     // DATA
+        parts.last() = parts.last().toUpper(); // SOD.HTM
+        relative = parts.join(u'/');
+        writeFile(relative, "<html><body>page</body></html>");
+        onDisk.append(relative);
+    }
+    start();
+    int i = 0;
+    for (const content::DocumentItem &d : content::documentItems()) {
+        SCOPED_TRACE(d.item);
+        control<QFrame>("Panel6")->setVisible(true);
+        trigger(d.item);
+        const QString expected = path(onDisk[i++]);
+        EXPECT_EQ(browserPathAfterLoad(control<QWebEngineView>("WebBrowser1"), expected).toStdString(),
+                  expected.toStdString());
+        EXPECT_TRUE(shown("Panel1"));
+        EXPECT_FALSE(shown("Panel6"));
+    }
+    for (const content::PresentationItem &p : content::presentationItems()) {
+        const QByteArray frontBefore = frontView().toLatin1();
+        trigger(p.item);
+        EXPECT_EQ(frontView().toLatin1(), frontBefore);
+    }
+    ASSERT_EQ(startedPrograms.size(), 3u);
+    EXPECT_EQ(startedPrograms[2], ansi("C:\\Program Files (x86)\\Microsoft Office\\Office14\\POWERPNT.EXE /s "
+                                       "Data\\prezent\\Методология научного исследования.pps"));
+}
+
+TEST_F(Shell, StartPageIsLoadedAtCreation)
+{
+    start();
+    const QString expected = path(QStringLiteral("data/help/sod.htm"));
+    EXPECT_EQ(browserPathAfterLoad(control<QWebEngineView>("WebBrowser1"), expected).toStdString(), expected.toStdString());
+}
+
+TEST_F(Shell, ExitAndCloseButtonAskTheSameQuestion)
+{
+    start();
+    answers = {platform::MessageAnswer::Cancel, platform::MessageAnswer::Cancel};
+    trigger("Ne");
+    form1->close();
+    ASSERT_EQ(messages.size(), 2u);
+    for (const platform::Message &m : messages) {
+        EXPECT_EQ(m.text, QStringLiteral("Вы действительно хотите выйти из программы?"));
+        EXPECT_EQ(m.kind, platform::MessageKind::Warning);
+        EXPECT_EQ(m.buttons, platform::MessageButtons::OkCancel);
+    }
+    EXPECT_TRUE(form1->isVisible());
+    EXPECT_EQ(frontView(), QStringLiteral("Panel4"));
+    form1->close(); // OK this time
+    EXPECT_FALSE(form1->isVisible());
+}
+
+TEST_F(Shell, MissingUserListIsEmptyUnreadableOneStopsTheShowHandler)
+{
+    start();
+    EXPECT_EQ(control<QComboBox>("ComboBox1")->count(), 0);
+    EXPECT_TRUE(messages.empty());
+    QDir().mkdir(path(QStringLiteral("users"))); // exists, cannot be read as a file
+    start();
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].kind, platform::MessageKind::Error);
+    EXPECT_EQ(messages[0].caption, platform::kApplicationTitle);
+    EXPECT_TRUE(messages[0].text.startsWith(QStringLiteral("Cannot open file \"%1\". ").arg(path(QStringLiteral("users")))));
+    EXPECT_TRUE(messages[0].text.endsWith(u'.'));
+    EXPECT_TRUE(control<QLineEdit>("Edit3")->text().isEmpty()); // the settings were not read
+    EXPECT_EQ(frontView(), QStringLiteral("Panel4"));
+}
+
+TEST_F(Shell, UserListIsReadAtTheFirstShowingOnly)
+{
+    writeFile(QStringLiteral("users"), ansi("Иванов\r\nПетров\rСидоров"));
+    start();
+    auto *combo = control<QComboBox>("ComboBox1");
+    ASSERT_EQ(combo->count(), 3);
+    EXPECT_EQ(combo->itemText(2), QStringLiteral("Сидоров"));
+    writeFile(QStringLiteral("users"), "one\r\n");
+    form1->hide();
+    form1->show();
+    EXPECT_EQ(combo->count(), 3);
+}
+
+TEST_F(Shell, MissingSettingsFileIsReportedAfterTheSignInViewIsReady)
+{
+    QFile::remove(path(QStringLiteral("data/info/tumb.db")));
+    start();
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].text, QStringLiteral("File not found."));
+    EXPECT_FALSE(form1->runState().AdminSettingsRead);
+    EXPECT_EQ(frontView(), QStringLiteral("Panel4"));
+    EXPECT_FALSE(item("N0")->isVisible());
+}
+
+TEST_F(Shell, ResizingKeepsTheTestViewSize)
+{
+    start();
+    form1->resize(1200, 900);
+    QCoreApplication::processEvents();
+    const QSize client = form1->centralWidget()->size();
+    for (const char *p : {"Panel1", "Panel2", "Panel4", "Panel6", "Panel7"})
+        EXPECT_EQ(control<QFrame>(p)->size(), client) << p;
+    EXPECT_EQ(control<QFrame>("Panel3")->size(), QSize(921, 737));
+}
+
+TEST_F(Shell, TitleScreenShowsTheMainWindowWhenItCloses)
+{
+    for (bool byUser : {false, true}) {
+        SCOPED_TRACE(byUser ? "user" : "timer");
+        form1 = std::make_unique<TForm1>();
+        TForm3 title(form1.get());
+        QTimer::singleShot(0, &title, [&] {
+            EXPECT_TRUE(title.isVisible());
+            EXPECT_FALSE(form1->isVisible());
+            if (byUser)
+                title.close();
+        });
+        QElapsedTimer clock;
+        clock.start();
+        title.exec();
+        EXPECT_TRUE(form1->isVisible());
+        EXPECT_FALSE(title.isVisible());
+        if (byUser)
+            EXPECT_LT(clock.elapsed(), 2500);
+        else
+            EXPECT_GE(clock.elapsed(), 2500);
+        EXPECT_EQ(frontView(), QStringLiteral("Panel4")); // FormShow has run
+    }
+}
+
+TEST_F(Shell, InformationWindows)
+{
+    start();
+    for (int i = 0; i < 2; ++i) {
+        QTimer::singleShot(0, about.get(), [&] {
+            EXPECT_TRUE(about->isModal() && about->isVisible());
+            EXPECT_EQ(about->windowTitle(), QStringLiteral("О программе"));
+            QTest::keyClick(about.get(), Qt::Key_Return); // "Закрыть" is the default button
+        });
+        trigger("N26");
+        EXPECT_FALSE(about->isVisible());
+    }
+    trigger("N15");
+    trigger("N15");
+    EXPECT_TRUE(form5->isVisible());
+    EXPECT_EQ(QApplication::topLevelWidgets().count(form5.get()), 1);
+    trigger("N13"); // the main window keeps working
+    EXPECT_TRUE(shown("Panel1"));
+    form1->close();
+    EXPECT_FALSE(form5->isVisible());
+}

@@ -1,0 +1,99 @@
+#include "support/gui.h"
+
+#include <QAbstractButton>
+#include <QFrame>
+#include <QMenuBar>
+#include <QTest>
+
+void GuiTest::SetUp()
+{
+    InTempDir::SetUp();
+    writeCourse();
+    platform::setMessageHandler([this](QWidget *, const platform::Message &m) {
+        messages.push_back(m);
+        if (answers.empty())
+            return platform::MessageAnswer::Ok;
+        const platform::MessageAnswer a = answers.front();
+        answers.pop_front();
+        return a;
+    });
+    platform::setFileDialogHandler([this](QWidget *) -> std::optional<QString> {
+        if (dialogAnswers.empty())
+            return std::nullopt;
+        auto a = dialogAnswers.front();
+        dialogAnswers.pop_front();
+        return a;
+    });
+    platform::setProgramStarter([this](const QByteArray &line) { startedPrograms.push_back(line); });
+}
+
+void GuiTest::TearDown()
+{
+    form5.reset();
+    about.reset();
+    form2.reset();
+    form1.reset();
+    platform::setMessageHandler({});
+    platform::setFileDialogHandler({});
+    platform::setProgramStarter({});
+    InTempDir::TearDown();
+}
+
+void GuiTest::writeCourse()
+{
+    writeFile(QStringLiteral("data/info/tumb.db"), "admin|secret|log.txt\r\n");
+    writeFile(QStringLiteral("data/help/sod.htm"), "<html><body>start</body></html>");
+}
+
+void GuiTest::start()
+{
+    form5.reset(); // the secondary windows belong to the main window they were made for
+    about.reset();
+    form2.reset();
+    form1.reset();
+    form1 = std::make_unique<TForm1>();
+    form2 = std::make_unique<TForm2>(&form1->runState().SavedDirectory, form1.get());
+    about = std::make_unique<TOKRightDlg>(form1.get());
+    form5 = std::make_unique<TForm5>();
+    form1->setSecondaryWindows(form2.get(), about.get(), form5.get());
+    form1->show();
+}
+
+QAction *GuiTest::item(const char *name) const { return form1->menuItem(name); }
+
+void GuiTest::trigger(const char *name) const
+{
+    QAction *action = item(name);
+    ASSERT_NE(action, nullptr) << name;
+    action->trigger();
+}
+
+void GuiTest::click(const char *name) const
+{
+    auto *button = control<QAbstractButton>(name);
+    ASSERT_NE(button, nullptr) << name;
+    button->click();
+}
+
+bool GuiTest::shown(const char *panel) const { return !control<QFrame>(panel)->isHidden(); }
+
+QString GuiTest::frontView() const
+{
+    // Back to front: the last visible one is in front.
+    QString front;
+    for (const char *p : {"Panel2", "Panel3", "Panel1", "Panel6", "Panel7", "Panel4"}) {
+        if (shown(p))
+            front = QString::fromLatin1(p);
+    }
+    return front;
+}
+
+QStringList GuiTest::visibleMenu() const
+{
+    QStringList captions;
+    for (QAction *a : form1->menuBar()->actions()) {
+        if (a->isVisible())
+            captions.append(a->text());
+    }
+    return captions;
+}

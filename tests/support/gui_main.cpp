@@ -1,0 +1,22 @@
+// Entry of the GUI test programs: one application object for all tests.
+#include "platform/widgets.h"
+
+#include <QApplication>
+
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (geteuid() == 0)
+        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    QApplication app(argc, argv);
+    Q_INIT_RESOURCE(resources);
+    platform::installFontSubstitutes();
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
