@@ -124,6 +124,18 @@ public:
     QPushButton *Button2 = nullptr;
 
 private:
+    // Helpers of the sign-in handlers (form1_signin.cpp).
+    // -- sign-in additions: begin
+    // -- sign-in additions: end
+
+    // Helpers of the test-run and progress handlers (form1_testing.cpp).
+    // -- testing additions: begin
+    // -- testing additions: end
+
+    // Helpers of the administration handlers (form1_admin.cpp).
+    // -- admin additions: begin
+    // -- admin additions: end
+
     shell::RunState state_;
     bool shownOnce_ = false;
     TForm2 *form2_ = nullptr;
