@@ -1,14 +1,61 @@
 #pragma once
 // The user registry users.ini: one section per user name, with the keys
-// password and test1 ... test12, every value encoded by the store.
+// password and test1 ... test12, every value encoded by the store; and the
+// list file "users" beside it. The course folder may be shared by several
+// computers: every change is read, change, write under a lock beside the file,
+// and applies its one change to what is on disk.
 #include <QByteArray>
+#include <QList>
+#include <QString>
 
 #include <array>
 #include <cstdint>
+#include <optional>
 
 namespace larendo::access {
 
+using GradeArray = std::array<std::uint8_t, 13>; // [1] ... [12]
+
+enum class NameCheck {
+    Ok,
+    Invalid, // a section header cannot carry it unchanged, or Windows-1251 cannot hold it
+};
+
+// Tests a name and password typed for registration.
+NameCheck checkNewUser(const QString &name, const QString &password);
+
+enum class Registration {
+    Registered,
+    AlreadyRegistered, // a line of the list or a section, in any letter case
+};
+
+struct RegistrationResult {
+    Registration status = Registration::Registered;
+    QList<QByteArray> list; // the list on disk after the change
+};
+
+// Writes the section (password as given, test1 "1", test2 ... test12 "0")
+// and appends the name to the list. The name must have passed checkNewUser.
+RegistrationResult RegisterUser(const QByteArray &name, const QByteArray &password);
+
+enum class Removal {
+    Removed,
+    WrongPassword, // also for a name without a stored password
+};
+
+struct RemovalResult {
+    Removal status = Removal::Removed;
+    QList<QByteArray> list; // the list on disk after the change (empty when refused)
+};
+
+// Erases the section and deletes the first list line equal to the name in any
+// letter case, when the password matches the stored one exactly.
+RemovalResult RemoveUser(const QByteArray &name, const QByteArray &password);
+
 // Writes test1 ... test12 of user from grades[1] ... grades[12].
-void SaveGrades(const QByteArray &user, const std::array<std::uint8_t, 13> &grades);
+void SaveGrades(const QByteArray &user, const GradeArray &grades);
+
+// Writes one grade, test<index>, of user.
+void SaveGrade(const QByteArray &user, int index, int grade);
 
 } // namespace larendo::access

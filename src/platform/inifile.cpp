@@ -270,6 +270,11 @@ std::optional<QByteArray> iniValue(const QByteArray &content, const QByteArray &
     return content.mid(k.valueBegin, k.valueEnd - k.valueBegin);
 }
 
+bool iniHasSection(const QByteArray &content, const QByteArray &section)
+{
+    return findSection({content.constData(), content.size()}, section).headerBegin >= 0;
+}
+
 void iniSetValue(QByteArray &content, const QByteArray &section, const QByteArray &key, const QByteArray &value)
 {
     const View v{content.constData(), content.size()};
@@ -343,6 +348,11 @@ void iniSetValues(QByteArray &content, const QList<IniWrite> &writes)
 std::optional<QByteArray> readIniValue(const QString &fullPath, const QByteArray &section, const QByteArray &key)
 {
     return iniValue(readWhole(fullPath), section, key);
+}
+
+bool iniFileHasSection(const QString &fullPath, const QByteArray &section)
+{
+    return iniHasSection(readWhole(fullPath), section);
 }
 
 void writeIniValue(const QString &fullPath, const QByteArray &section, const QByteArray &key, const QByteArray &value)

@@ -23,6 +23,8 @@ namespace platform {
 std::optional<QByteArray> iniValue(const QByteArray &content, const QByteArray &section,
                                    const QByteArray &key);
 
+bool iniHasSection(const QByteArray &content, const QByteArray &section);
+
 // Sets key in section, creating either as needed.
 void iniSetValue(QByteArray &content, const QByteArray &section, const QByteArray &key,
                  const QByteArray &value);
@@ -45,6 +47,7 @@ void iniSetValues(QByteArray &content, const QList<IniWrite> &writes);
 // raises "Unable to write to <path>" when it cannot.
 std::optional<QByteArray> readIniValue(const QString &fullPath, const QByteArray &section,
                                        const QByteArray &key);
+bool iniFileHasSection(const QString &fullPath, const QByteArray &section);
 void writeIniValue(const QString &fullPath, const QByteArray &section, const QByteArray &key,
                    const QByteArray &value);
 void writeIniValues(const QString &fullPath, const QList<IniWrite> &writes);

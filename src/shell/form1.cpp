@@ -199,9 +199,7 @@ void TForm1::showEvent(QShowEvent *event)
 
 void TForm1::FormShow()
 {
-    ComboBox1->clear();
-    for (const QByteArray &name : larendo::access::loadUserList())
-        ComboBox1->addItem(platform::fromAnsi(name));
+    refreshUserList(larendo::access::loadUserList());
     state_.SignedIn = false;
     switchViews(shell::ViewSwitch::FormShow);
     state_.UnlockState = 0;

@@ -126,6 +126,8 @@ public:
 private:
     // Helpers of the sign-in handlers (form1_signin.cpp).
     // -- sign-in additions: begin
+    void refreshUserList(const QList<QByteArray> &names);
+    void setRoleMenu(bool administrator);
     // -- sign-in additions: end
 
     // Helpers of the test-run and progress handlers (form1_testing.cpp).

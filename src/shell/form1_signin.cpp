@@ -1,7 +1,103 @@
-// Handlers of the sign-in view.
+// Handlers of the sign-in view: registration, removal, sign-in by role.
 #include "form1.h"
 
-void TForm1::SpeedButton1Click() {}
-void TForm1::SpeedButton2Click() {}
-void TForm1::SpeedButton3Click() {}
+#include "access/signin.h"
+#include "access/userregistry.h"
+#include "platform/codec.h"
+#include "platform/ui.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QLineEdit>
+
+using namespace larendo;
+
+namespace {
+
+void showBox(QWidget *parent, platform::MessageKind kind, const char *caption, const QString &text)
+{
+    platform::showMessage(parent, {kind, QString::fromLatin1(caption), text, platform::MessageButtons::Ok});
+}
+
+const QString kWrongNameOrPassword = QStringLiteral("Проверьте правильность имени и пароля!");
+
+} // namespace
+
+void TForm1::refreshUserList(const QList<QByteArray> &names)
+{
+    ComboBox1->clear();
+    for (const QByteArray &name : names)
+        ComboBox1->addItem(platform::fromAnsi(name));
+}
+
+void TForm1::SpeedButton1Click()
+{
+    const QString name = Edit2->text();
+    const QString password = MaskEdit1->text();
+    if (access::checkNewUser(name, password) != access::NameCheck::Ok) {
+        showBox(this, platform::MessageKind::Warning, "Warning", QStringLiteral("Недопустимое имя пользователя."));
+        return;
+    }
+    const QByteArray user = platform::toAnsi(name);
+    const access::RegistrationResult result = access::RegisterUser(user, platform::toAnsi(password));
+    if (result.status == access::Registration::AlreadyRegistered) {
+        showBox(this, platform::MessageKind::Warning, "Warning",
+                QStringLiteral("Пользователь с таким именем уже зарегистрирован."));
+        return;
+    }
+    state_.CurrentUser = user;
+    refreshUserList(result.list);
+    showBox(this, platform::MessageKind::Information, "Information",
+            QStringLiteral("Пользователь зарегистрирован.Нажмите \"Далее>>\""));
+}
+
+void TForm1::SpeedButton2Click()
+{
+    const access::RemovalResult result =
+        access::RemoveUser(platform::toAnsi(Edit2->text()), platform::toAnsi(MaskEdit1->text()));
+    if (result.status == access::Removal::WrongPassword) {
+        showBox(this, platform::MessageKind::Error, "Error", kWrongNameOrPassword);
+        return;
+    }
+    refreshUserList(result.list);
+}
+
+void TForm1::SpeedButton3Click()
+{
+    state_.CurrentUser = platform::toAnsi(Edit2->text());
+    const QByteArray typed = platform::toAnsi(MaskEdit1->text());
+    if (state_.AdminSettingsRead && state_.CurrentUser == state_.AdminLogin) {
+        if (typed != state_.AdminPassword)
+            return; // a wrong administrator password is answered by nothing at all
+        switchViews(shell::ViewSwitch::SignedIn);
+        setRoleMenu(true);
+        ComboBox1->setVisible(true);
+        state_.SignedIn = true;
+        return;
+    }
+    if (!access::studentPasswordMatches(state_.CurrentUser, typed)) {
+        showBox(this, platform::MessageKind::Error, "Error", kWrongNameOrPassword);
+        return;
+    }
+    for (int n = 1; n <= 10; ++n) {
+        state_.Grades[n] = access::ReadGrade(state_.CurrentUser, n);
+        if (state_.Grades[n] < 3) {
+            state_.UnlockState = 0;
+            enable("test" + QByteArray::number(n), state_.UnlockState != 0);
+        }
+    }
+    switchViews(shell::ViewSwitch::SignedIn);
+    setRoleMenu(false);
+    state_.SignedIn = true; // only now: a sign-in stopped by an error saves nothing on close
+}
+
+void TForm1::setRoleMenu(bool administrator)
+{
+    for (const char *item : {"N0", "Nprak", "Nrk", "Nadm", "Ni"})
+        setMenuVisible(item, true);
+    for (const char *item : {"notch", "Ntun", "nred"})
+        setMenuVisible(item, administrator);
+    setMenuVisible("NaFormuAvtorizazii", false);
+}
+
 void TForm1::NaFormuAvtorizaziiClick() { switchViews(shell::ViewSwitch::BackToSignIn); }

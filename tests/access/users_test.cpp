@@ -1,1 +1,130 @@
-// (being written)
+#include "access/signin.h"
+#include "access/store.h"
+#include "access/userregistry.h"
+
+#include "platform/error.h"
+#include "support/tempdir.h"
+
+#include <QProcess>
+
+using namespace larendo::access;
+
+namespace {
+const QByteArray kRegistry = "\\users.ini";
+}
+
+class Users : public InTempDir {};
+
+TEST_F(Users, RegistrationWritesThirteenKeysAndAppendsTheName)
+{
+    writeFile(QStringLiteral("users"), ansi("Петров")); // a last line without an end
+    const RegistrationResult r = RegisterUser(ansi("Иванов"), " p w ");
+    EXPECT_EQ(r.status, Registration::Registered);
+    EXPECT_EQ(r.list, (QList<QByteArray>{ansi("Петров"), ansi("Иванов")}));
+    EXPECT_EQ(readFile(QStringLiteral("users")), ansi("Петров\r\nИванов\r\n"));
+
+    // Exactly what one write per key in that order leaves: password, test1, test2 ... test12.
+    QByteArray expected = ansi("[Иванов]") + "\r\npassword=+{+|+\r\ntest1=:\r\n";
+    for (int n = 2; n <= 12; ++n)
+        expected += "test" + QByteArray::number(n) + "=;\r\n";
+    EXPECT_EQ(readFile(QStringLiteral("users.ini")), expected);
+    EXPECT_EQ(ReadEncodedValue(ansi("Иванов"), "password", kRegistry), QByteArray(" p w "));
+}
+
+TEST_F(Users, NameRegisteredInAnyCaseIsRefused)
+{
+    RegisterUser(ansi("Иванов"), "1");
+    const QByteArray before = readFile(QStringLiteral("users.ini"));
+    EXPECT_EQ(RegisterUser(ansi("иВАНОВ"), "2").status, Registration::AlreadyRegistered);
+    // A line of the list alone, or a section alone, is enough to refuse.
+    writeFile(QStringLiteral("users"), ansi("Иванов\r\nСидоров\r\n"));
+    EXPECT_EQ(RegisterUser(ansi("СИДОРОВ"), "3").status, Registration::AlreadyRegistered);
+    writeFile(QStringLiteral("users"), "");
+    EXPECT_EQ(RegisterUser(ansi("ИВАНОВ"), "4").status, Registration::AlreadyRegistered);
+    EXPECT_EQ(readFile(QStringLiteral("users.ini")), before);
+}
+
+TEST(UserNames, OnlyNamesASectionHeaderCarriesUnchanged)
+{
+    const std::pair<QString, QString> bad[] = {
+        {QString(), QStringLiteral("p")},                        // empty
+        {QStringLiteral(" Иванов"), QStringLiteral("p")},        // blank in front
+        {QStringLiteral("Иванов "), QStringLiteral("p")},        // blank at the end
+        {QStringLiteral("a]b"), QStringLiteral("p")},            // closes the header
+        {QStringLiteral("[a"), QStringLiteral("p")},
+        {QStringLiteral("a\tb"), QStringLiteral("p")},           // control character
+        {QStringLiteral("смайл\U0001F600"), QStringLiteral("p")}, // not in Windows-1251
+        {QStringLiteral("Иванов"), QStringLiteral("\U0001F600")},
+        {QStringLiteral("Иванов"), QStringLiteral("a\nb")},
+    };
+    for (const auto &[name, password] : bad) {
+        SCOPED_TRACE(name.toStdString());
+        EXPECT_EQ(checkNewUser(name, password), NameCheck::Invalid);
+    }
+    EXPECT_EQ(checkNewUser(QStringLiteral("Иванов И. (гр. 5)"), QString()), NameCheck::Ok);
+}
+
+TEST_F(Users, RemovalChecksThePasswordAndDeletesTheFirstLine)
+{
+    RegisterUser("anna", "pw");
+    RegisterUser("boris", "x");
+    writeFile(QStringLiteral("users"), "Boris\r\nANNA\r\nanna\r\nboris\r\n");
+
+    EXPECT_EQ(RemoveUser("anna", "PW").status, Removal::WrongPassword); // letter case counts
+    EXPECT_EQ(RemoveUser("nobody", "******").status, Removal::WrongPassword); // the default is no password
+    const RemovalResult r = RemoveUser("Anna", "pw");
+    EXPECT_EQ(r.status, Removal::Removed);
+    EXPECT_EQ(r.list, (QList<QByteArray>{"Boris", "anna", "boris"}));
+    EXPECT_EQ(ReadEncodedValueIfPresent("anna", "password", kRegistry), std::nullopt);
+    EXPECT_EQ(ReadEncodedValue("boris", "password", kRegistry), QByteArray("x"));
+
+    // A name with a section but no line: the section goes, the list is saved unchanged.
+    writeFile(QStringLiteral("users"), "x\r\n");
+    EXPECT_EQ(RemoveUser("boris", "x").list, QList<QByteArray>{"x"});
+    EXPECT_EQ(ReadEncodedValueIfPresent("boris", "password", kRegistry), std::nullopt);
+}
+
+TEST_F(Users, GradesAndSignInChecks)
+{
+    RegisterUser("s", "pw");
+    GradeArray grades{};
+    grades[1] = 5;
+    grades[12] = 2;
+    SaveGrades("S", grades);
+    EXPECT_EQ(ReadGrade("s", 1), 5);
+    EXPECT_EQ(ReadGrade("s", 12), 2);
+    SaveGrade("s", 3, 4);
+    EXPECT_EQ(ReadGrade("s", 3), 4);
+    WriteEncodedValue("s", "test4", "260", kRegistry);
+    EXPECT_EQ(ReadGrade("s", 4), 4); // low 8 bits
+    WriteEncodedValue("s", "test5", "x", kRegistry);
+    EXPECT_THROW(ReadGrade("s", 5), platform::PlatformError);
+
+    EXPECT_TRUE(studentPasswordMatches("S", "pw"));
+    EXPECT_FALSE(studentPasswordMatches("s", "pw "));
+    EXPECT_FALSE(studentPasswordMatches("nobody", "******"));
+}
+
+TEST_F(Users, TwoProgramsRegisteringAtOnceLoseNothing)
+{
+    QProcess a, b;
+    a.setWorkingDirectory(dir());
+    b.setWorkingDirectory(dir());
+    a.start(QStringLiteral(REGISTER_CHILD), {QStringLiteral("a"), QStringLiteral("200")});
+    b.start(QStringLiteral(REGISTER_CHILD), {QStringLiteral("b"), QStringLiteral("200")});
+    ASSERT_TRUE(a.waitForFinished(120000));
+    ASSERT_TRUE(b.waitForFinished(120000));
+    ASSERT_EQ(a.exitCode(), 0) << a.readAllStandardError().toStdString();
+    ASSERT_EQ(b.exitCode(), 0) << b.readAllStandardError().toStdString();
+
+    const QByteArray list = readFile(QStringLiteral("users"));
+    for (const char *prefix : {"a", "b"}) {
+        for (int i = 0; i < 200; ++i) {
+            const QByteArray name = prefix + QByteArray::number(i);
+            ASSERT_TRUE(list.contains(name + "\r\n")) << name.constData();
+            EXPECT_EQ(ReadEncodedValue(name, "password", kRegistry), "pw" + name);
+            EXPECT_EQ(ReadEncodedValue(name, "test12", kRegistry), QByteArray("0"));
+        }
+    }
+    EXPECT_EQ(list.count("\r\n"), 400);
+}

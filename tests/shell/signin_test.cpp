@@ -1,1 +1,221 @@
-// (being written)
+#include "support/gui.h"
+
+#include "access/store.h"
+#include "access/userregistry.h"
+
+#include <QComboBox>
+#include <QFile>
+#include <QLineEdit>
+
+using namespace larendo;
+
+namespace {
+
+const char *const kLocked[] = {"N2", "test2", "N3", "test3", "N33", "test4", "N34", "test5"};
+
+} // namespace
+
+class SignIn : public GuiTest {
+protected:
+    void type(const QString &name, const QString &password)
+    {
+        control<QLineEdit>("Edit2")->setText(name);
+        control<QLineEdit>("MaskEdit1")->setText(password);
+    }
+    void signIn(const QString &name, const QString &password)
+    {
+        type(name, password);
+        click("SpeedButton3");
+    }
+    // A student whose stored grades for tests 1, 2, ... are given; the rest "0".
+    void student(const QByteArray &name, std::initializer_list<QByteArray> grades)
+    {
+        access::RegisterUser(name, "pw");
+        int n = 1;
+        for (const QByteArray &g : grades)
+            access::WriteEncodedValue(name, "test" + QByteArray::number(n++), g, "\\users.ini");
+    }
+    bool enabled(const char *name) const { return item(name)->isEnabled(); }
+};
+
+TEST_F(SignIn, RegisterThenSignInAsTheNewStudent)
+{
+    start();
+    type(QStringLiteral("Иванов"), QStringLiteral("пароль"));
+    click("SpeedButton1");
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].kind, platform::MessageKind::Information);
+    EXPECT_EQ(messages[0].caption, QStringLiteral("Information"));
+    EXPECT_EQ(messages[0].text, QStringLiteral("Пользователь зарегистрирован.Нажмите \"Далее>>\""));
+    EXPECT_EQ(control<QComboBox>("ComboBox1")->itemText(0), QStringLiteral("Иванов"));
+    EXPECT_EQ(frontView(), QStringLiteral("Panel4")); // registration signs nobody in
+
+    type(QStringLiteral("иВАНОВ"), QStringLiteral("x"));
+    click("SpeedButton1");
+    ASSERT_EQ(messages.size(), 2u);
+    EXPECT_EQ(messages[1].kind, platform::MessageKind::Warning);
+    EXPECT_EQ(messages[1].text, QStringLiteral("Пользователь с таким именем уже зарегистрирован."));
+
+    signIn(QStringLiteral("Иванов"), QStringLiteral("пароль"));
+    EXPECT_EQ(messages.size(), 2u);
+    EXPECT_EQ(frontView(), QStringLiteral("Panel1"));
+    EXPECT_EQ(visibleMenu(), (QStringList{QStringLiteral("Содержание"), QStringLiteral("Практические занятия"),
+                                          QStringLiteral("Рубежный контроль"), QStringLiteral("Методические материалы"),
+                                          QStringLiteral("Презентации"), QStringLiteral("Книги"),
+                                          QStringLiteral("Администрирование"), QStringLiteral("Помощь"),
+                                          QStringLiteral("Выход")}));
+    EXPECT_TRUE(item("Ni")->isVisible());
+    for (const char *hidden : {"notch", "Ntun", "nred"})
+        EXPECT_FALSE(item(hidden)->isVisible()) << hidden;
+    EXPECT_TRUE(control<QComboBox>("ComboBox1")->isHidden());
+    // A new student has only lecture 1 and test 1 open.
+    EXPECT_TRUE(enabled("n1") && enabled("test1"));
+    for (const char *locked : kLocked)
+        EXPECT_FALSE(enabled(locked)) << locked;
+    EXPECT_EQ(form1->runState().Grades[1], 1);
+}
+
+TEST_F(SignIn, RefusesNamesAHeaderCannotCarry)
+{
+    start();
+    for (const QString &name : {QString(), QStringLiteral(" a"), QStringLiteral("a]"), QStringLiteral("a\U0001F600")}) {
+        messages.clear();
+        type(name, QStringLiteral("p"));
+        click("SpeedButton1");
+        ASSERT_EQ(messages.size(), 1u);
+        EXPECT_EQ(messages[0].text, QStringLiteral("Недопустимое имя пользователя."));
+    }
+    EXPECT_FALSE(QFile::exists(path(QStringLiteral("users.ini"))));
+    EXPECT_FALSE(QFile::exists(path(QStringLiteral("users"))));
+}
+
+TEST_F(SignIn, GradesDecideWhatIsLocked)
+{
+    struct Case {
+        const char *name;
+        std::initializer_list<QByteArray> grades;
+        std::vector<const char *> open;   // of the gated items
+    } cases[] = {
+        {"passed-three", {"5", "4", "3"}, {"N2", "test2", "N3", "test3", "N33", "test4"}},
+        {"five-two-zero", {"5", "2", "0"}, {"N2", "test2"}},
+        {"260-acts-as-4", {"260", "2"}, {"N2", "test2"}},
+        {"all-passed", {"5", "5", "5", "5", "5"}, {"N2", "test2", "N3", "test3", "N33", "test4", "N34", "test5"}},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        QFile::remove(path(QStringLiteral("users.ini")));
+        QFile::remove(path(QStringLiteral("users")));
+        student("s", c.grades);
+        start();
+        signIn(QStringLiteral("S"), QStringLiteral("pw")); // other letter case signs in
+        EXPECT_EQ(form1->runState().CurrentUser, QByteArray("S"));
+        for (const char *name : kLocked) {
+            const bool open = std::find_if(c.open.begin(), c.open.end(),
+                                           [&](const char *o) { return qstrcmp(o, name) == 0; }) != c.open.end();
+            EXPECT_EQ(enabled(name), open) << name;
+        }
+    }
+}
+
+TEST_F(SignIn, AdministratorByExactLoginAndPassword)
+{
+    start();
+    signIn(QStringLiteral("admin"), QStringLiteral("wrong"));
+    EXPECT_TRUE(messages.empty()); // a wrong administrator password is answered by nothing
+    EXPECT_EQ(frontView(), QStringLiteral("Panel4"));
+
+    signIn(QStringLiteral("ADMIN"), QStringLiteral("secret")); // other case: a student without a section
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].text, QStringLiteral("Проверьте правильность имени и пароля!"));
+    EXPECT_EQ(messages[0].caption, QStringLiteral("Error"));
+
+    signIn(QStringLiteral("admin"), QStringLiteral("secret"));
+    EXPECT_EQ(frontView(), QStringLiteral("Panel1"));
+    for (const char *visible : {"N0", "Nadm", "Ni", "notch", "Ntun", "nred"})
+        EXPECT_TRUE(item(visible)->isVisible()) << visible;
+    EXPECT_FALSE(item("NaFormuAvtorizazii")->isVisible());
+    EXPECT_FALSE(control<QComboBox>("ComboBox1")->isHidden());
+    for (const char *name : kLocked)
+        EXPECT_TRUE(enabled(name)) << name;
+    EXPECT_TRUE(form1->runState().SignedIn);
+}
+
+TEST_F(SignIn, WithoutSettingsNobodyIsAdministrator)
+{
+    QFile::remove(path(QStringLiteral("data/info/tumb.db")));
+    start();
+    messages.clear();
+    signIn(QString(), QString());
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].text, QStringLiteral("Проверьте правильность имени и пароля!"));
+    EXPECT_FALSE(form1->runState().SignedIn);
+}
+
+TEST_F(SignIn, NonIntegerGradeStopsTheSignInAndNothingIsSaved)
+{
+    student("s", {"5", "abc"});
+    const QByteArray before = readFile(QStringLiteral("users.ini"));
+    start();
+    signIn(QStringLiteral("s"), QStringLiteral("pw"));
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].text, QStringLiteral("'abc' is not a valid integer value."));
+    EXPECT_EQ(frontView(), QStringLiteral("Panel4"));
+    EXPECT_FALSE(form1->runState().SignedIn);
+    form1->close();
+    EXPECT_FALSE(form1->isVisible());
+    EXPECT_EQ(readFile(QStringLiteral("users.ini")), before);
+}
+
+TEST_F(SignIn, ClosingSavesTheGradesOfASignedInUserOnly)
+{
+    student("s", {"5"});
+    access::WriteEncodedValue("s", "test11", "3", "\\users.ini"); // not loaded at sign-in
+    const QByteArray before = readFile(QStringLiteral("users.ini"));
+
+    start();
+    signIn(QStringLiteral("s"), QStringLiteral("bad"));
+    form1->close();
+    EXPECT_EQ(readFile(QStringLiteral("users.ini")), before);
+
+    start();
+    signIn(QStringLiteral("s"), QStringLiteral("pw"));
+    form1->close();
+    EXPECT_EQ(access::ReadEncodedValue("s", "test1", "\\users.ini"), QByteArray("5"));
+    EXPECT_EQ(access::ReadEncodedValue("s", "test11", "\\users.ini"), QByteArray("0"));
+}
+
+TEST_F(SignIn, RemovalFromTheSignInView)
+{
+    student("anna", {});
+    writeFile(QStringLiteral("users"), "ANNA\r\nanna\r\n");
+    start();
+    type(QStringLiteral("anna"), QStringLiteral("wrong"));
+    click("SpeedButton2");
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].text, QStringLiteral("Проверьте правильность имени и пароля!"));
+    type(QStringLiteral("anna"), QStringLiteral("pw"));
+    click("SpeedButton2");
+    EXPECT_EQ(messages.size(), 1u);
+    EXPECT_EQ(control<QComboBox>("ComboBox1")->count(), 1);
+    EXPECT_EQ(readFile(QStringLiteral("users")), QByteArray("anna\r\n"));
+    EXPECT_EQ(frontView(), QStringLiteral("Panel4"));
+}
+
+TEST_F(SignIn, EnableSwitchesOnlyTheItemsOfItsTest)
+{
+    start();
+    form1->enable("test1", false);
+    EXPECT_FALSE(enabled("N2") || enabled("test2"));
+    EXPECT_TRUE(enabled("N3") && enabled("test1") && enabled("n1"));
+    form1->enable("test1", true);
+    EXPECT_TRUE(enabled("N2") && enabled("test2"));
+    const QList<QAction *> actions = form1->findChildren<QAction *>();
+    QList<bool> before;
+    for (QAction *a : actions)
+        before.append(a->isEnabled());
+    for (const QByteArray name : {"test10", "test11", "test12", "Test1", "nothing"}) {
+        form1->enable(name, false);
+        for (qsizetype i = 0; i < actions.size(); ++i)
+            EXPECT_EQ(actions[i]->isEnabled(), before[i]) << name.constData() << " " << actions[i]->objectName().toStdString();
+    }
+}
