@@ -43,7 +43,9 @@ TForm1::TForm1(QWidget *parent) : QMainWindow(parent)
     setWindowTitle(QStringLiteral("ЭУИ \"Ларендо\""));
     setFont(platform::vclFont("MS Sans Serif", 11));
     buildMenu();
-    menuBar()->setFont(platform::vclFont("MS Sans Serif", 13)); // the desktop's menu font, as menus are drawn there
+    // The desktop's menu font, as menus are drawn there; narrow items so the
+    // student's nine top-level items fit the window's width.
+    menuBar()->setFont(platform::vclFont("MS Sans Serif", 12));
     buildViews();
     resize(kClientWidth, kClientHeight + menuBar()->sizeHint().height());
     FormCreate();
