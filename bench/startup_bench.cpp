@@ -4,6 +4,7 @@
 #include "content/aboutdialog.h"
 #include "content/authorwindow.h"
 #include "shell/form1.h"
+#include "platform/widgets.h"
 #include "shell/form3.h"
 
 #include <QApplication>
@@ -13,7 +14,6 @@
 
 #include <benchmark/benchmark.h>
 
-#include <unistd.h>
 
 namespace {
 
@@ -38,9 +38,7 @@ BENCHMARK(CreateWindowsAndLoadStartPage)->Unit(benchmark::kMillisecond)->Iterati
 int main(int argc, char **argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    if (geteuid() == 0)
-        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    platform::prepareApplication();
     QApplication app(argc, argv);
     Q_INIT_RESOURCE(resources);
     QDir::setCurrent(QStringLiteral(LARENDO_COURSE_DIR));

@@ -15,11 +15,7 @@ TOKRightDlg::TOKRightDlg(QWidget *parent) : QDialog(parent)
     setFixedSize(559, 265);
     setBackground(this, colors::SkyBlue);
 
-    auto *picture = new QLabel(this);
-    picture->setObjectName(QStringLiteral("Image1"));
-    picture->setPixmap(QPixmap(QStringLiteral(":/images/about.png")));
-    picture->setScaledContents(true);
-    picture->setGeometry(16, 16, 137, 129);
+    makePicture(this, "Image1", ":/images/about.png", 16, 16, 137, 129);
 
     const QFont font = vclFont("Times New Roman", 16, true);
     const char *lines[] = {

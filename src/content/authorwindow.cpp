@@ -11,15 +11,8 @@ TForm5::TForm5(QWidget *parent) : QWidget(parent, Qt::Window)
     setGeometry(265, 236, 589, 439);
     setBackground(this, colors::GradientActiveCaption);
 
-    auto picture = [this](const char *name, const char *file, int x, int y, int w, int h) {
-        auto *label = new QLabel(this);
-        label->setObjectName(QString::fromLatin1(name));
-        label->setPixmap(QPixmap(QString::fromLatin1(file)));
-        label->setScaledContents(true);
-        label->setGeometry(x, y, w, h);
-    };
-    picture("Image2", ":/images/author.png", 8, 8, 185, 193);
-    picture("Image1", ":/images/developer.png", 376, 208, 201, 193);
+    makePicture(this, "Image2", ":/images/author.png", 8, 8, 185, 193);
+    makePicture(this, "Image1", ":/images/developer.png", 376, 208, 201, 193);
 
     const QFont font = vclFont("Times New Roman", 19, true);
     auto text = [&](const char *name, const char *line, const QColor &color, int x, int y) {

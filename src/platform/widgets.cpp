@@ -1,10 +1,13 @@
 #include "widgets.h"
 
+#include <QCoreApplication>
 #include <QIcon>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyleOptionButton>
 #include <QStylePainter>
+
+#include <unistd.h>
 
 namespace platform {
 
@@ -25,6 +28,23 @@ void installFontSubstitutes()
                                {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
     QFont::insertSubstitutions(QStringLiteral("Georgia"),
                                {QStringLiteral("Liberation Serif"), QStringLiteral("DejaVu Serif")});
+}
+
+void prepareApplication()
+{
+    if (geteuid() == 0 && !qEnvironmentVariableIsSet("QTWEBENGINE_DISABLE_SANDBOX"))
+        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+}
+
+QLabel *makePicture(QWidget *parent, const char *name, const char *file, int x, int y, int w, int h)
+{
+    auto *label = new QLabel(parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setPixmap(QPixmap(QString::fromLatin1(file)));
+    label->setScaledContents(true);
+    label->setGeometry(x, y, w, h);
+    return label;
 }
 
 void setBackground(QWidget *widget, const QColor &color)

@@ -33,6 +33,11 @@ QFont vclFont(const char *family, int pixelHeight, bool bold = false, bool itali
 // Maps the forms' font families to fonts a Linux desktop has.
 void installFontSubstitutes();
 
+// What must hold before the application object exists: the browser's sandbox
+// refuses to start for root (a class computer may run us so), and the browser
+// wants shared OpenGL contexts.
+void prepareApplication();
+
 // Sets a widget's background colour (and makes it paint it).
 void setBackground(QWidget *widget, const QColor &color);
 
@@ -42,6 +47,9 @@ QFrame *makePanel(QWidget *parent, const char *name, const QColor &color);
 // A label at a fixed place; width and height 0 size it to its text.
 QLabel *makeLabel(QWidget *parent, const char *name, const QString &text, const QFont &font,
                   const QColor &color, int x, int y, int w = 0, int h = 0);
+
+// A picture stretched to its box.
+QLabel *makePicture(QWidget *parent, const char *name, const char *file, int x, int y, int w, int h);
 
 // A flat button with a picture beside its caption; it takes no keyboard focus.
 QToolButton *makeSpeedButton(QWidget *parent, const char *name, const QString &caption, const char *picture,

@@ -200,11 +200,7 @@ void TForm1::buildSettingsView()
                                    vclFont("MS Sans Serif", 19, true), 278, 410, 210, 56);
     onClick(SpeedButton7, this, [this] { SpeedButton7Click(); });
     onClick(SpeedButton6, this, [this] { SpeedButton6Click(); });
-    auto *picture = new QLabel(Panel7);
-    picture->setObjectName(QStringLiteral("Image3"));
-    picture->setPixmap(QPixmap(QStringLiteral(":/images/settings.png")));
-    picture->setScaledContents(true);
-    picture->setGeometry(580, 70, 260, 260);
+    makePicture(Panel7, "Image3", ":/images/settings.png", 580, 70, 260, 260);
     QLabel *title = makeLabel(Panel7, "Label36", QStringLiteral("Ларендо"), vclFont("Times New Roman", 64, true),
                               colors::Blue, 0, 520, 924, 90);
     title->setAlignment(Qt::AlignCenter);

@@ -43,15 +43,8 @@ TForm3::TForm3(QWidget *mainWindow) : QDialog(nullptr), mainWindow_(mainWindow)
                                   l.color, 0, l.y, kWidth, l.px + 8);
         label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     }
-    auto picture = [this](const char *name, const char *file, int x, int y, int w, int h) {
-        auto *label = new QLabel(this);
-        label->setObjectName(QString::fromLatin1(name));
-        label->setPixmap(QPixmap(QString::fromLatin1(file)));
-        label->setScaledContents(true);
-        label->setGeometry(x, y, w, h);
-    };
-    picture("Image1", ":/images/emblem.png", (kWidth - 105) / 2, 56, 105, 105);
-    picture("Image2", ":/images/title.png", (kWidth - 345) / 2, 400, 345, 193);
+    makePicture(this, "Image1", ":/images/emblem.png", (kWidth - 105) / 2, 56, 105, 105);
+    makePicture(this, "Image2", ":/images/title.png", (kWidth - 345) / 2, 400, 345, 193);
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));

@@ -10,14 +10,10 @@
 #include <QApplication>
 #include <QIcon>
 
-#include <unistd.h>
 
 int main(int argc, char *argv[])
 {
-    // The browser's sandbox refuses to start for root; a class computer may run us so.
-    if (geteuid() == 0 && !qEnvironmentVariableIsSet("QTWEBENGINE_DISABLE_SANDBOX"))
-        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts); // wanted by the browser
+    platform::prepareApplication();
     QApplication app(argc, argv);
     Q_INIT_RESOURCE(resources); // the pictures live in a static library
     app.setApplicationName(QStringLiteral("larendo"));

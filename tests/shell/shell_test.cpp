@@ -286,3 +286,18 @@ TEST_F(Shell, InformationWindows)
     form1->close();
     EXPECT_FALSE(form5->isVisible());
 }
+
+TEST(ProgramStart, FindsTheDocumentOfACommandLine)
+{
+    const std::pair<QByteArray, QByteArray> cases[] = {
+        {"C:\\Program Files (x86)\\Office\\POWERPNT.EXE /s Data\\prezent\\634570.pps", "Data\\prezent\\634570.pps"},
+        {ansi("C:\\P\\X.EXE /s Data\\prezent\\Методология научного исследования.pps"),
+         ansi("Data\\prezent\\Методология научного исследования.pps")},
+        {"notepad.exe", ""},   // no switch, no document
+        {"x.exe /s", ""},
+    };
+    for (const auto &[line, document] : cases) {
+        SCOPED_TRACE(line.constData());
+        EXPECT_EQ(platform::documentOfCommandLine(line), document);
+    }
+}

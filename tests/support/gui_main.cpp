@@ -5,15 +5,12 @@
 
 #include <gtest/gtest.h>
 
-#include <unistd.h>
 
 int main(int argc, char **argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    if (geteuid() == 0)
-        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    platform::prepareApplication();
     QApplication app(argc, argv);
     Q_INIT_RESOURCE(resources);
     platform::installFontSubstitutes();
