@@ -33,6 +33,8 @@ TOKRightDlg::TOKRightDlg(QWidget *parent) : QDialog(parent)
     }
     makeLabel(this, "Label5", QStringLiteral("Учебный центр кафедры, 2026 год"), font, colors::Black, 176, 170, 370, 22);
 
+    centreOnScreen(this);
+
     OKBtn = new QPushButton(QStringLiteral("Закрыть"), this);
     OKBtn->setObjectName(QStringLiteral("OKBtn"));
     OKBtn->setFont(vclFont("MS Sans Serif", 13, true));

@@ -4,6 +4,7 @@
 #include <QIcon>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScreen>
 #include <QStyleOptionButton>
 #include <QStylePainter>
 
@@ -35,6 +36,12 @@ void prepareApplication()
     if (geteuid() == 0 && !qEnvironmentVariableIsSet("QTWEBENGINE_DISABLE_SANDBOX"))
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+}
+
+void centreOnScreen(QWidget *window)
+{
+    if (const QScreen *screen = window->screen())
+        window->move(screen->availableGeometry().center() - window->rect().center());
 }
 
 QLabel *makePicture(QWidget *parent, const char *name, const char *file, int x, int y, int w, int h)

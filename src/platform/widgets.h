@@ -48,6 +48,9 @@ QFrame *makePanel(QWidget *parent, const char *name, const QColor &color);
 QLabel *makeLabel(QWidget *parent, const char *name, const QString &text, const QFont &font,
                   const QColor &color, int x, int y, int w = 0, int h = 0);
 
+// Places a top-level window in the centre of its screen.
+void centreOnScreen(QWidget *window);
+
 // A picture stretched to its box.
 QLabel *makePicture(QWidget *parent, const char *name, const char *file, int x, int y, int w, int h);
 

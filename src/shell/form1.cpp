@@ -48,6 +48,7 @@ TForm1::TForm1(QWidget *parent) : QMainWindow(parent)
     menuBar()->setFont(platform::vclFont("MS Sans Serif", 12));
     buildViews();
     resize(kClientWidth, kClientHeight + menuBar()->sizeHint().height());
+    platform::centreOnScreen(this);
     FormCreate();
 }
 

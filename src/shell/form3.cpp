@@ -46,6 +46,8 @@ TForm3::TForm3(QWidget *mainWindow) : QDialog(nullptr), mainWindow_(mainWindow)
     makePicture(this, "Image1", ":/images/emblem.png", (kWidth - 105) / 2, 56, 105, 105);
     makePicture(this, "Image2", ":/images/title.png", (kWidth - 345) / 2, 400, 345, 193);
 
+    centreOnScreen(this);
+
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(3000);

@@ -4,6 +4,7 @@
 #include "access/userregistry.h"
 
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QLineEdit>
 
@@ -218,4 +219,23 @@ TEST_F(SignIn, EnableSwitchesOnlyTheItemsOfItsTest)
         for (qsizetype i = 0; i < actions.size(); ++i)
             EXPECT_EQ(actions[i]->isEnabled(), before[i]) << name.constData() << " " << actions[i]->objectName().toStdString();
     }
+}
+
+TEST_F(SignIn, AFailedGradeSaveKeepsTheWindowOpen)
+{
+    student("s", {"5"});
+    start();
+    signIn(QStringLiteral("s"), QStringLiteral("pw"));
+    ASSERT_TRUE(QFile::remove(path(QStringLiteral("users.ini"))));
+    ASSERT_TRUE(QDir().mkdir(path(QStringLiteral("users.ini")))); // cannot be replaced by a file
+    form1->close();
+    ASSERT_EQ(messages.size(), 2u); // the question, then the error
+    EXPECT_EQ(messages[1].kind, platform::MessageKind::Error);
+    EXPECT_TRUE(messages[1].text.startsWith(QStringLiteral("Unable to write to "))) << messages[1].text.toStdString();
+    EXPECT_TRUE(form1->isVisible());
+    QDir().rmdir(path(QStringLiteral("users.ini")));
+    form1->close(); // asked again, and now it goes
+    EXPECT_EQ(messages.size(), 3u);
+    EXPECT_FALSE(form1->isVisible());
+    EXPECT_EQ(access::ReadEncodedValue("s", "test1", "\\users.ini"), QByteArray("5"));
 }
