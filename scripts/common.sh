@@ -7,7 +7,7 @@ PACKAGES=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-webengine-dev qt6-webengine-dev-tools qt6-qpa-plugins
   libgtest-dev libgmock-dev libbenchmark-dev libinih-dev
-  fonts-liberation fonts-dejavu-core
+  fonts-liberation fonts-dejavu-core qt6-translations-l10n
 )
 
 install_packages() {

@@ -1,5 +1,6 @@
 #include "form2.h"
 
+#include "admin/authoring.h"
 #include "platform/ui.h"
 #include "platform/widgets.h"
 
@@ -25,12 +26,12 @@ TForm2::TForm2(QString *savedDirectory, QWidget *parent) : QDialog(parent), save
 
     Edit9 = new QLineEdit(Panel1);
     Edit9->setObjectName(QStringLiteral("Edit9"));
-    Edit9->setText(QStringLiteral("Введите название теста (Test1-Test10)"));
+    Edit9->setText(larendo::admin::kTestNamePrompt);
     Edit9->setGeometry(24, 24, kWidth - 48, 32);
     Edit9->setFont(font);
     Edit10 = new ClickableLineEdit(Panel1);
     Edit10->setObjectName(QStringLiteral("Edit10"));
-    Edit10->setText(QStringLiteral("Щелкните здесь мышкой и выберите файл теста"));
+    Edit10->setText(larendo::admin::kSourcePrompt);
     Edit10->setGeometry(24, 72, kWidth - 48, 32);
     Edit10->setFont(font);
     connect(Edit10, &ClickableLineEdit::clicked, this, [this] { guarded([this] { Edit10Click(); }); });
@@ -39,11 +40,13 @@ TForm2::TForm2(QString *savedDirectory, QWidget *parent) : QDialog(parent), save
     Button1->setObjectName(QStringLiteral("Button1"));
     Button1->setGeometry(24, 124, 250, 40);
     Button1->setFont(font);
+    Button1->setAutoDefault(false); // Enter in a field must not start a build
     connect(Button1, &QPushButton::clicked, this, [this] { guarded([this] { Button1Click(); }); });
     Button2 = new QPushButton(QStringLiteral("Выход"), Panel1);
     Button2->setObjectName(QStringLiteral("Button2"));
     Button2->setGeometry(kWidth - 24 - 150, 124, 150, 40);
     Button2->setFont(font);
+    Button2->setAutoDefault(false);
     connect(Button2, &QPushButton::clicked, this, [this] { guarded([this] { Button2Click(); }); });
     Label1 = makeLabel(Panel1, "Label1", QStringLiteral("Номера вопросов"), font, colors::Black, 24, 184, kWidth - 48, 28);
 
@@ -56,6 +59,7 @@ TForm2::TForm2(QString *savedDirectory, QWidget *parent) : QDialog(parent), save
 
 void TForm2::showEvent(QShowEvent *event)
 {
+    centreOnScreen(this); // on the screen, not on the main window, wherever that was moved
     QDialog::showEvent(event);
     FormShow();
 }
@@ -68,7 +72,24 @@ void TForm2::Edit10Click()
         Edit10->setText(*chosen);
 }
 
-void TForm2::Button1Click() {}
+void TForm2::Button1Click()
+{
+    using namespace larendo::admin;
+    const AuthoringResult r = buildTest(Edit9->text(), Edit10->text());
+    switch (r.outcome) {
+    case BuildOutcome::BadName:
+        showMessage(this, {MessageKind::Warning, QStringLiteral("Warning"), kTestNamePrompt, MessageButtons::Ok});
+        return;
+    case BuildOutcome::Refused:
+        showMessage(this, {MessageKind::Error, QStringLiteral("Error"), refusalText(r.build), MessageButtons::Ok});
+        return;
+    case BuildOutcome::Built:
+        Label1->setText(QStringLiteral("Вопрос №%1").arg(r.build.questionCount));
+        showMessage(this, {MessageKind::Information, QStringLiteral("Information"),
+                           QStringLiteral("Создание тестов успешно завершено."), MessageButtons::Ok});
+        return;
+    }
+}
 
 void TForm2::Button2Click() { close(); }
 

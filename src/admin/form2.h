@@ -15,7 +15,7 @@ class ClickableLineEdit;
 class TForm2 : public QDialog {
     Q_OBJECT
 public:
-    // mainWindowDirectory receives the current directory while the window is open.
+    // *savedDirectory keeps the current directory while the window is open.
     explicit TForm2(QString *savedDirectory, QWidget *parent = nullptr);
 
     void FormShow();

@@ -1,1 +1,436 @@
-// (being written)
+#include "support/gui.h"
+
+#include "access/store.h"
+#include "admin/form2.h"
+#include "platform/codec.h"
+#include "platform/textfile.h"
+#include "platform/widgets.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QTest>
+#include <QTextBlock>
+#include <QTimer>
+
+#include <functional>
+
+using larendo::access::ReadEncodedValue;
+
+namespace {
+
+// Two questions in the usual form of a source text.
+const char kTwoQuestions[] = "1. Первый вопрос?\r\n"
+                             "A) один\r\n"
+                             "B) два*\r\n"
+                             "********\r\n"
+                             "2. Второй вопрос?\r\n"
+                             "A) да*\r\n"
+                             "B) нет\r\n";
+
+QString canonical(const QString &path) { return QDir(path).canonicalPath(); }
+
+} // namespace
+
+// The administrator, signed in through the sign-in view as a user does it.
+class Admin : public GuiTest {
+protected:
+    void signInAsAdministrator()
+    {
+        start();
+        QTest::keyClicks(control<QLineEdit>("Edit2"), QStringLiteral("admin"));
+        QTest::keyClicks(control<QLineEdit>("MaskEdit1"), QStringLiteral("secret"));
+        click("SpeedButton3");
+        ASSERT_TRUE(item("Nadm")->isVisible()) << "the administrator is not signed in";
+    }
+    QLineEdit *edit(const char *name) const { return control<QLineEdit>(name); }
+    QString settingsFile() const { return QStringLiteral("data/info/tumb.db"); }
+    void fillSettings(const QString &login, const QString &password, const QString &repeated, const QString &log)
+    {
+        edit("Edit3")->setText(login);
+        edit("Edit4")->setText(password);
+        edit("Edit5")->setText(repeated);
+        edit("Edit6")->setText(log);
+    }
+    std::vector<QString> fields() const
+    {
+        return {edit("Edit3")->text(), edit("Edit4")->text(), edit("Edit5")->text(), edit("Edit6")->text()};
+    }
+};
+
+// ---- settings view
+
+TEST_F(Admin, SettingsAreSavedForTheNextStartOnly)
+{
+    struct Case {
+        const char *name;
+        const char *typed[4];    // UTF-8: login, password, repeated, log path
+        QByteArray line;         // the file afterwards
+        const char *nextRead[4]; // the fields at the next start
+    } cases[] = {
+        {"changed", {"Админ", "новый", "новый", "data\\log2.txt"}, ansi("Админ|новый|data\\log2.txt\r\n"),
+         {"Админ", "новый", "новый", "data\\log2.txt"}},
+        {"empty-passwords", {"admin", "", "", "log.txt"}, "admin||log.txt\r\n", {"admin", "", "", "log.txt"}},
+        {"empty-login", {"", "pw", "pw", "log.txt"}, "|pw|log.txt\r\n", {"", "pw", "pw", "log.txt"}},
+        {"separator-shifts", {"ad|min", "pw", "pw", "log.txt"}, "ad|min|pw|log.txt\r\n", {"ad", "min", "min", "pw"}},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        messages.clear();
+        writeFile(settingsFile(), "admin|secret|log.txt\r\nsecond line\r\n");
+        writeFile(QStringLiteral("log.txt"), "old log\r\n");
+        writeFile(QStringLiteral("data/log2.txt"), "new log\r\n");
+        signInAsAdministrator();
+        trigger("Ntun");
+        EXPECT_EQ(frontView(), QStringLiteral("Panel7"));
+        fillSettings(QString::fromUtf8(c.typed[0]), QString::fromUtf8(c.typed[1]), QString::fromUtf8(c.typed[2]),
+                     QString::fromUtf8(c.typed[3]));
+        click("SpeedButton7");
+        click("SpeedButton7"); // twice: still the one line
+        EXPECT_TRUE(messages.empty());
+        EXPECT_EQ(readFile(settingsFile()), c.line);
+        EXPECT_EQ(frontView(), QStringLiteral("Panel7"));
+        EXPECT_EQ(edit("Edit3")->text(), QString::fromUtf8(c.typed[0])); // the fields stay as typed
+
+        // This run keeps the log and the administrator it read at start-up.
+        click("SpeedButton6");
+        trigger("N30");
+        EXPECT_EQ(control<QPlainTextEdit>("Memo2")->toPlainText(), QStringLiteral("old log"));
+        trigger("NaFormuAvtorizazii");
+        edit("Edit2")->setText(QStringLiteral("admin"));
+        edit("MaskEdit1")->setText(QStringLiteral("secret"));
+        click("SpeedButton3");
+        EXPECT_EQ(frontView(), QStringLiteral("Panel1"));
+        EXPECT_TRUE(messages.empty()); // a student's sign-in would have failed with a message
+
+        start(); // the next start reads the saved line
+        EXPECT_EQ(fields(), (std::vector<QString>{QString::fromUtf8(c.nextRead[0]), QString::fromUtf8(c.nextRead[1]),
+                                                  QString::fromUtf8(c.nextRead[2]), QString::fromUtf8(c.nextRead[3])}));
+    }
+}
+
+TEST_F(Admin, RefusedSettingsWriteNothingAndKeepTheFields)
+{
+    const QByteArray before = "admin|secret|log.txt\r\n";
+    struct Case {
+        const char *name;
+        const char *typed[4];
+        platform::MessageKind kind;
+        const char *caption;
+        const char *inText;
+    } cases[] = {
+        {"password-case", {"admin", "Secret", "secret", "log.txt"}, platform::MessageKind::Error, "Error",
+         "Проверьте пароль!"},
+        {"password-missing-repeat", {"admin", "secret", "", "log.txt"}, platform::MessageKind::Error, "Error",
+         "Проверьте пароль!"},
+        {"no-code-page-byte", {"admin", "pw", "pw", "log\xF0\x9F\x98\x80.txt"}, platform::MessageKind::Warning,
+         "Warning", "Имя файла отчета"},
+    };
+    signInAsAdministrator();
+    trigger("Ntun");
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        messages.clear();
+        const std::vector<QString> typed = {QString::fromUtf8(c.typed[0]), QString::fromUtf8(c.typed[1]),
+                                            QString::fromUtf8(c.typed[2]), QString::fromUtf8(c.typed[3])};
+        fillSettings(typed[0], typed[1], typed[2], typed[3]);
+        click("SpeedButton7");
+        ASSERT_EQ(messages.size(), 1u);
+        EXPECT_EQ(messages[0].kind, c.kind);
+        EXPECT_EQ(messages[0].caption, QString::fromLatin1(c.caption));
+        EXPECT_TRUE(messages[0].text.contains(QString::fromUtf8(c.inText))) << messages[0].text.toStdString();
+        EXPECT_EQ(readFile(settingsFile()), before);
+        EXPECT_EQ(fields(), typed);
+        EXPECT_EQ(frontView(), QStringLiteral("Panel7"));
+    }
+}
+
+TEST_F(Admin, BackWithoutApplySavesNothingAndTheTypedTextStays)
+{
+    signInAsAdministrator();
+    for (const char *back : {"SpeedButton6", "N17"}) {
+        SCOPED_TRACE(back);
+        trigger("Ntun");
+        fillSettings(QStringLiteral("new"), QStringLiteral("x"), QStringLiteral("y"), QStringLiteral("z"));
+        if (QLatin1String(back) == QLatin1String("N17"))
+            trigger(back);
+        else
+            click(back);
+        EXPECT_EQ(frontView(), QStringLiteral("Panel1"));
+        EXPECT_FALSE(shown("Panel7"));
+        trigger("Ntun");
+        EXPECT_EQ(fields(), (std::vector<QString>{QStringLiteral("new"), QStringLiteral("x"), QStringLiteral("y"),
+                                                  QStringLiteral("z")}));
+    }
+    EXPECT_EQ(readFile(settingsFile()), QByteArray("admin|secret|log.txt\r\n"));
+    EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(Admin, FailedSaveIsReportedAndUnreadSettingsLeaveTheFieldsEmpty)
+{
+    signInAsAdministrator();
+    trigger("Ntun");
+    ASSERT_TRUE(QDir(path(QStringLiteral("data/info"))).removeRecursively());
+    fillSettings(QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("b"), QStringLiteral("c"));
+    click("SpeedButton7");
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].kind, platform::MessageKind::Error);
+    EXPECT_EQ(messages[0].text, QStringLiteral("Path not found."));
+    EXPECT_EQ(fields(), (std::vector<QString>{QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("b"),
+                                              QStringLiteral("c")}));
+
+    messages.clear();
+    start(); // the settings cannot be read now
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(fields(), (std::vector<QString>{QString(), QString(), QString(), QString()}));
+}
+
+// ---- test-log view
+
+TEST_F(Admin, TestLogIsReadAnewAtEveryOpening)
+{
+    writeFile(QStringLiteral("log.txt"), "");
+    signInAsAdministrator();
+    auto *memo = control<QPlainTextEdit>("Memo2");
+    trigger("N30");
+    EXPECT_EQ(frontView(), QStringLiteral("Panel6"));
+    EXPECT_EQ(memo->toPlainText(), QString());
+
+    platform::appendLine(path(QStringLiteral("log.txt")), ansi("Иванов test1 5"));
+    trigger("N30");
+    EXPECT_EQ(memo->toPlainText(), QStringLiteral("Иванов test1 5"));
+    QTest::keyClicks(memo, QStringLiteral(" typed"));
+    click("SpeedButton5");
+    EXPECT_EQ(frontView(), QStringLiteral("Panel1"));
+    EXPECT_FALSE(shown("Panel6"));
+
+    platform::appendLine(path(QStringLiteral("log.txt")), ansi("Петров test2 3"));
+    trigger("N30");
+    EXPECT_EQ(memo->toPlainText(), QStringLiteral("Иванов test1 5\nПетров test2 3"));
+    EXPECT_EQ(readFile(QStringLiteral("log.txt")), ansi("Иванов test1 5\r\nПетров test2 3\r\n"));
+    EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(Admin, MissingTestLogIsReportedWithTheViewAlreadyShown)
+{
+    writeFile(QStringLiteral("log.txt"), "earlier\r\n");
+    signInAsAdministrator();
+    trigger("N30");
+    click("SpeedButton5");
+    QFile::remove(path(QStringLiteral("log.txt")));
+    trigger("N30");
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].kind, platform::MessageKind::Error);
+    const QString expected = QStringLiteral("Cannot open file \"%1\". ").arg(QDir::toNativeSeparators(path(QStringLiteral("log.txt"))));
+    EXPECT_TRUE(messages[0].text.startsWith(expected)) << messages[0].text.toStdString();
+    EXPECT_TRUE(messages[0].text.endsWith(u'.'));
+    EXPECT_EQ(frontView(), QStringLiteral("Panel6"));
+    EXPECT_EQ(control<QPlainTextEdit>("Memo2")->toPlainText(), QStringLiteral("earlier"));
+}
+
+TEST_F(Admin, LongLogLinesWrapInTheMemo)
+{
+    const QByteArray words = QByteArray("Иванов test1 5 ").repeated(40);
+    const QByteArray blankless = QByteArray("x").repeated(600);
+    writeFile(QStringLiteral("log.txt"), ansi(words.constData()) + "\r\n" + blankless + "\r\n");
+    signInAsAdministrator();
+    trigger("N30");
+    auto *memo = control<QPlainTextEdit>("Memo2");
+    QTest::qWait(0);
+    QTextBlock block = memo->document()->firstBlock();
+    ASSERT_TRUE(block.isValid());
+    EXPECT_GT(block.layout()->lineCount(), 1);
+    EXPECT_GT(block.next().layout()->lineCount(), 1);
+    EXPECT_EQ(readFile(QStringLiteral("log.txt")), ansi(words.constData()) + "\r\n" + blankless + "\r\n");
+}
+
+// ---- authoring window
+
+class AuthoringWindow : public Admin {
+protected:
+    // Runs steps inside the modal authoring window, then leaves it with "Выход".
+    void inAuthoringWindow(const std::function<void()> &steps)
+    {
+        bool ran = false;
+        QTimer::singleShot(0, form2.get(), [&] {
+            ran = true;
+            steps();
+            if (form2->isVisible())
+                form2->Button2->click();
+        });
+        trigger("nred");
+        EXPECT_TRUE(ran);
+        EXPECT_FALSE(form2->isVisible());
+    }
+    void typeName(const QString &name)
+    {
+        form2->Edit9->selectAll();
+        if (name.isEmpty())
+            QTest::keyClick(form2->Edit9, Qt::Key_Delete);
+        else
+            QTest::keyClicks(form2->Edit9, name);
+    }
+    void chooseInDialog(const QString &file)
+    {
+        dialogAnswers.push_back(QDir::toNativeSeparators(file));
+        QTest::mouseClick(form2->Edit10, Qt::LeftButton);
+    }
+    void build() { form2->Button1->click(); }
+    QString lastText() const { return messages.empty() ? QString() : messages.back().text; }
+};
+
+TEST_F(AuthoringWindow, TestFileLandsBesideTheChosenSourceAndTheDirectoryComesBack)
+{
+    writeFile(QStringLiteral("sources/deep/source.txt"), ansi(kTwoQuestions));
+    signInAsAdministrator();
+    const QString workDir = QDir::currentPath();
+    inAuthoringWindow([&] {
+        EXPECT_TRUE(form2->windowFlags() & Qt::FramelessWindowHint);
+        const QRect screen = form1->screen()->availableGeometry();
+        EXPECT_LE((form2->frameGeometry().center() - screen.center()).manhattanLength(), 2);
+        EXPECT_EQ(form2->Edit9->text(), QStringLiteral("Введите название теста (Test1-Test10)"));
+        EXPECT_EQ(form2->Edit10->text(), QStringLiteral("Щелкните здесь мышкой и выберите файл теста"));
+        EXPECT_EQ(form1->runState().SavedDirectory, workDir);
+
+        typeName(QStringLiteral("Test1"));
+        chooseInDialog(path(QStringLiteral("sources/deep/source.txt")));
+        EXPECT_EQ(form2->Edit10->text(), QDir::toNativeSeparators(path(QStringLiteral("sources/deep/source.txt"))));
+        EXPECT_EQ(canonical(QDir::currentPath()), canonical(path(QStringLiteral("sources/deep"))));
+        build();
+        ASSERT_EQ(messages.size(), 1u);
+        EXPECT_EQ(messages[0].kind, platform::MessageKind::Information);
+        EXPECT_EQ(messages[0].text, QStringLiteral("Создание тестов успешно завершено."));
+        EXPECT_EQ(form2->Label1->text(), QStringLiteral("Вопрос №2"));
+        EXPECT_TRUE(form2->isVisible()); // further builds are possible
+    });
+    EXPECT_EQ(QDir::currentPath(), workDir);
+    ASSERT_TRUE(QFile::exists(path(QStringLiteral("sources/deep/Test1.ini"))));
+    EXPECT_FALSE(QFile::exists(path(QStringLiteral("Test1.ini"))));
+    const QByteArray file = "\\sources\\deep\\Test1.ini";
+    EXPECT_EQ(ReadEncodedValue("2", "q", file), ansi("2. Второй вопрос?"));
+    EXPECT_EQ(ReadEncodedValue("1", "a2", file), ansi("B) два "));
+    EXPECT_EQ(ReadEncodedValue("1", "ap", file), QByteArray("2"));
+
+    // The name and the path are still there at the next opening.
+    inAuthoringWindow([&] {
+        EXPECT_EQ(form2->Edit9->text(), QStringLiteral("Test1"));
+        EXPECT_EQ(form2->Edit10->text(), QDir::toNativeSeparators(path(QStringLiteral("sources/deep/source.txt"))));
+        EXPECT_EQ(form2->Label1->text(), QStringLiteral("Вопрос №2"));
+    });
+}
+
+TEST_F(AuthoringWindow, TypedPathLeavesTheDirectoryWhereItIs)
+{
+    writeFile(QStringLiteral("sources/source.txt"), ansi(kTwoQuestions));
+    signInAsAdministrator();
+    inAuthoringWindow([&] {
+        typeName(QStringLiteral("test2"));
+        form2->Edit10->setText(QDir::toNativeSeparators(path(QStringLiteral("sources/source.txt"))));
+        build();
+        EXPECT_EQ(lastText(), QStringLiteral("Создание тестов успешно завершено."));
+        // A cancelled dialog changes nothing either.
+        QTest::mouseClick(form2->Edit10, Qt::LeftButton);
+        EXPECT_EQ(form2->Edit10->text(), QDir::toNativeSeparators(path(QStringLiteral("sources/source.txt"))));
+        EXPECT_EQ(QDir::currentPath(), dir());
+    });
+    EXPECT_TRUE(QFile::exists(path(QStringLiteral("test2.ini"))));
+    EXPECT_FALSE(QFile::exists(path(QStringLiteral("sources/test2.ini"))));
+}
+
+TEST_F(AuthoringWindow, ShorterSecondBuildKeepsTheLongerTestsHigherSections)
+{
+    writeFile(QStringLiteral("three.txt"), ansi("Q1\r\nA) a*\r\nQ2\r\nA) b*\r\nQ3\r\nA) c*\r\n"));
+    writeFile(QStringLiteral("one.txt"), ansi("Новый\r\nA) новый*\r\n"));
+    signInAsAdministrator();
+    inAuthoringWindow([&] {
+        typeName(QStringLiteral("test1"));
+        chooseInDialog(path(QStringLiteral("three.txt")));
+        build();
+        chooseInDialog(path(QStringLiteral("one.txt")));
+        build();
+        EXPECT_EQ(form2->Label1->text(), QStringLiteral("Вопрос №1"));
+    });
+    ASSERT_EQ(messages.size(), 2u);
+    EXPECT_EQ(ReadEncodedValue("1", "q", "\\test1.ini"), ansi("Новый"));
+    EXPECT_EQ(ReadEncodedValue("inf", "vsego", "\\test1.ini"), QByteArray("1"));
+    EXPECT_EQ(ReadEncodedValue("3", "q", "\\test1.ini"), QByteArray("Q3"));
+}
+
+TEST_F(AuthoringWindow, RefusalsWriteNothingAndKeepTheWindowOpen)
+{
+    writeFile(QStringLiteral("good.txt"), ansi(kTwoQuestions));
+    writeFile(QStringLiteral("unmarked.txt"), ansi("Вопрос\r\nA) один\r\nB) два\r\n"));
+    struct Case {
+        const char *name;
+        const char *testName; // UTF-8; nullptr: the prompt as it stands
+        const char *source;   // in the working directory; nullptr: the prompt as it stands
+        platform::MessageKind kind;
+        const char *inText;
+    } cases[] = {
+        {"prompt-as-name", nullptr, "good.txt", platform::MessageKind::Warning, "Введите название теста (Test1-Test10)"},
+        {"empty-name", "", "good.txt", platform::MessageKind::Warning, "Введите название теста (Test1-Test10)"},
+        {"folder-in-name", "..\\test1", "good.txt", platform::MessageKind::Warning,
+         "Введите название теста (Test1-Test10)"},
+        {"slash-in-name", "data/test1", "good.txt", platform::MessageKind::Warning,
+         "Введите название теста (Test1-Test10)"},
+        {"no-source-chosen", "test1", nullptr, platform::MessageKind::Error, "File not found."},
+        {"missing-source", "test1", "none.txt", platform::MessageKind::Error, "File not found."},
+        {"unmarked-question", "test1", "unmarked.txt", platform::MessageKind::Error, "Строка 1"},
+    };
+    signInAsAdministrator();
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        messages.clear();
+        inAuthoringWindow([&] {
+            form2->Edit9->setText(QStringLiteral("Введите название теста (Test1-Test10)"));
+            form2->Edit10->setText(QStringLiteral("Щелкните здесь мышкой и выберите файл теста"));
+            form2->Label1->setText(QStringLiteral("Номера вопросов"));
+            if (c.testName)
+                typeName(QString::fromUtf8(c.testName));
+            if (c.source)
+                form2->Edit10->setText(QString::fromLatin1(c.source));
+            build();
+            ASSERT_EQ(messages.size(), 1u);
+            EXPECT_EQ(messages[0].kind, c.kind);
+            EXPECT_TRUE(messages[0].text.contains(QString::fromUtf8(c.inText))) << messages[0].text.toStdString();
+            EXPECT_TRUE(form2->isVisible());
+            EXPECT_EQ(form2->Label1->text(), QStringLiteral("Номера вопросов"));
+        });
+        const QStringList written = QDir(dir()).entryList({QStringLiteral("*.ini")}, QDir::Files);
+        EXPECT_TRUE(written.isEmpty()) << written.join(u' ').toStdString();
+        EXPECT_FALSE(QFile::exists(path(QStringLiteral("../test1.ini"))));
+    }
+}
+
+// A test built from a bundled source text, put where the run reads tests, is
+// taken by a student.
+TEST_F(AuthoringWindow, BuiltTestIsTakenByAStudent)
+{
+    const QString source = QStringLiteral(LARENDO_SOURCE_DIR "/testsrc/test1.txt");
+    const QList<QByteArray> lines = platform::readAllLines(source);
+    ASSERT_FALSE(lines.isEmpty());
+    QDir().mkpath(path(QStringLiteral("data/tests")));
+    QDir().mkpath(path(QStringLiteral("build")));
+    ASSERT_TRUE(QFile::copy(source, path(QStringLiteral("build/test1.txt"))));
+    signInAsAdministrator();
+    inAuthoringWindow([&] {
+        typeName(QStringLiteral("Test1"));
+        chooseInDialog(path(QStringLiteral("build/test1.txt")));
+        build();
+        EXPECT_EQ(lastText(), QStringLiteral("Создание тестов успешно завершено."));
+    });
+    ASSERT_TRUE(QFile::copy(path(QStringLiteral("build/Test1.ini")), path(QStringLiteral("data/tests/Test1.ini"))));
+
+    trigger("NaFormuAvtorizazii");
+    edit("Edit2")->setText(QStringLiteral("Студент"));
+    edit("MaskEdit1")->setText(QStringLiteral("пароль"));
+    click("SpeedButton1");
+    click("SpeedButton3");
+    trigger("test1");
+    EXPECT_EQ(frontView(), QStringLiteral("Panel3"));
+    EXPECT_EQ(control<QPlainTextEdit>("Memo1")->toPlainText(), platform::fromAnsi(lines.first()));
+}

@@ -1,0 +1,13 @@
+#pragma once
+// The test-log view's text: the whole log file as it is at this moment.
+#include <QByteArray>
+#include <QString>
+
+namespace larendo::admin {
+
+// The log at testLogPath (as the settings file names it: absolute or relative
+// to the current directory), its lines joined for a text box. Raises the
+// platform's "Cannot open file ..." error when it cannot be read.
+QString loadTestLog(const QByteArray &testLogPath);
+
+} // namespace larendo::admin
