@@ -132,6 +132,14 @@ private:
 
     // Helpers of the test-run and progress handlers (form1_testing.cpp).
     // -- testing additions: begin
+    class TestRunWatch;              // notices a run left for another view
+    TestRunWatch *testRunWatch_ = nullptr;
+    TestRunWatch *testRunWatch();
+    QByteArray currentTestFile() const;
+    void showQuestion(int number);
+    void showGrades();
+    void gradeRun();
+    void abandonRun();
     // -- testing additions: end
 
     // Helpers of the administration handlers (form1_admin.cpp).

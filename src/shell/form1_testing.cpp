@@ -1,14 +1,190 @@
 // Handlers of test runs and of the progress view.
 #include "form1.h"
 
+#include "access/userregistry.h"
+#include "platform/clock.h"
+#include "platform/codec.h"
+#include "platform/error.h"
+#include "platform/widgets.h"
+#include "testing/progress.h"
+#include "testing/testfile.h"
+#include "testing/testrun.h"
+
+#include <QComboBox>
+#include <QEvent>
+#include <QFrame>
+#include <QLabel>
+#include <QPlainTextEdit>
+
+#include <functional>
+
+using namespace larendo;
+
+// A run is over for the student as soon as the test view is no longer the
+// front view: a document, the test log or the settings hide it or cover it.
+// The watch sees every change of the views' flags and abandons the run then,
+// so the menus hidden for the run come back. It judges by the panels' own
+// flags, which a minimised or closing window leaves alone.
+class TForm1::TestRunWatch : public QObject {
+public:
+    TestRunWatch(QWidget *testView, QList<QWidget *> viewsInFront, std::function<void()> abandoned, QObject *parent)
+        : QObject(parent), testView_(testView), viewsInFront_(std::move(viewsInFront)), abandoned_(std::move(abandoned))
+    {
+        testView_->installEventFilter(this);
+        for (QWidget *view : viewsInFront_)
+            view->installEventFilter(this);
+    }
+
+    bool running() const { return running_; }
+    void setRunning(bool running) { running_ = running; }
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (running_ && (event->type() == QEvent::Show || event->type() == QEvent::Hide) && !testViewInFront()) {
+            running_ = false;
+            abandoned_();
+        }
+        return false;
+    }
+
+private:
+    bool testViewInFront() const
+    {
+        if (testView_->isHidden())
+            return false;
+        for (const QWidget *view : viewsInFront_) {
+            if (!view->isHidden())
+                return false;
+        }
+        return true;
+    }
+
+    QWidget *testView_;
+    QList<QWidget *> viewsInFront_;
+    std::function<void()> abandoned_;
+    bool running_ = false;
+};
+
+TForm1::TestRunWatch *TForm1::testRunWatch()
+{
+    if (!testRunWatch_)
+        testRunWatch_ = new TestRunWatch(Panel3, {Panel1, Panel6, Panel7, Panel4}, [this] { abandonRun(); }, this);
+    return testRunWatch_;
+}
+
+QByteArray TForm1::currentTestFile() const { return testing::testFileOf(state_.CurrentTest); }
+
 void TForm1::testClick(const QByteArray &itemName)
 {
     state_.CurrentTest = itemName;
     Button2Click();
 }
-void TForm1::Button2Click() {}
-void TForm1::RadioButtonDblClick(int) {}
-void TForm1::RadioButton6DblClick() {}
-void TForm1::NiClick() {}
-void TForm1::ComboBox1Select() {}
-void TForm1::SpeedButton4Click() {}
+
+void TForm1::Button2Click()
+{
+    // A test that cannot be taken to its end is not begun: the student keeps the menus.
+    const QString problem = testing::startProblem(currentTestFile());
+    if (!problem.isEmpty())
+        platform::raise(problem);
+    state_.Tag = 1;
+    state_.CorrectCount = 0;
+    // The question box takes the test view's colour; its viewport paints the Base role.
+    QPalette palette = Memo1->palette();
+    palette.setColor(QPalette::Base, platform::colors::SkyBlue);
+    Memo1->setPalette(palette);
+    platform::setBackground(Memo1->viewport(), platform::colors::SkyBlue);
+    switchViews(shell::ViewSwitch::TestStart);
+    setMenuVisible("Ni", false);
+    setMenuVisible("N0", false);
+    testRunWatch()->setRunning(true);
+    showQuestion(1);
+}
+
+void TForm1::showQuestion(int number)
+{
+    const testing::Question question = testing::readQuestion(currentTestFile(), number);
+    Memo1->setPlainText(platform::fromAnsi(question.text));
+    for (int i = 1; i <= 5; ++i) {
+        const QByteArray &answer = question.answers[i - 1];
+        RadioButtons[i]->setText(platform::fromAnsi(answer));
+        // A question with fewer answers shows neither the button nor the letter of a missing one.
+        const bool present = !answer.isEmpty();
+        RadioButtons[i]->setVisible(present);
+        if (QLabel *letter = Panel5->findChild<QLabel *>(QStringLiteral("Label%1").arg(43 + i)))
+            letter->setVisible(present);
+    }
+}
+
+void TForm1::RadioButtonDblClick(int number)
+{
+    state_.ChosenAnswer = "RadioButton" + QByteArray::number(number);
+    RadioButton6DblClick();
+}
+
+void TForm1::RadioButton6DblClick()
+{
+    if (!testRunWatch_ || !testRunWatch_->running())
+        return; // no run on screen: nothing to answer
+    const testing::AnswerOutcome outcome = testing::answerStep(currentTestFile(), state_.ChosenAnswer, state_.Tag,
+                                                               state_.CorrectCount, state_.QuestionTotal);
+    if (outcome == testing::AnswerOutcome::NextQuestion)
+        showQuestion(state_.Tag);
+    else
+        gradeRun();
+}
+
+void TForm1::gradeRun()
+{
+    state_.ScorePercent = testing::scorePercent(state_.CorrectCount, state_.QuestionTotal);
+    state_.GradeValue = testing::gradeFor(state_.CorrectCount, state_.QuestionTotal);
+    const int index = testing::testIndex(state_.CurrentTest);
+    if (index > 0)
+        state_.Grades[index] = static_cast<std::uint8_t>(state_.GradeValue);
+    // A log that cannot be written stops here: the test view stays, the next answer grades again.
+    testing::appendTestLog(state_.TestLogPath, testing::testLogLine(state_.CurrentUser, platform::now(),
+                                                                    state_.CurrentTest, state_.GradeValue));
+    testRunWatch()->setRunning(false);
+    NiClick();
+    for (int i = 1; i <= 12; ++i) {
+        if (state_.Grades[i] >= 3) {
+            state_.UnlockState = 1;
+            enable("test" + QByteArray::number(i), state_.UnlockState != 0);
+        }
+    }
+    if (index > 0)
+        access::SaveGrade(state_.CurrentUser, index, state_.GradeValue);
+}
+
+void TForm1::abandonRun()
+{
+    // Nothing is graded, logged or saved; the student may choose a lecture or test again.
+    setMenuVisible("N0", true);
+    setMenuVisible("Ni", true);
+}
+
+void TForm1::showGrades()
+{
+    for (int k = 1; k <= 12; ++k)
+        GradeLabels[k]->setText(QString::number(state_.Grades[k]));
+}
+
+void TForm1::NiClick()
+{
+    switchViews(shell::ViewSwitch::Progress);
+    Label5->setText(platform::fromAnsi(state_.CurrentUser));
+    showGrades();
+}
+
+void TForm1::ComboBox1Select()
+{
+    testing::loadGrades(platform::toAnsi(ComboBox1->currentText()), state_.Grades);
+    showGrades();
+}
+
+void TForm1::SpeedButton4Click()
+{
+    switchViews(shell::ViewSwitch::ProgressBack);
+    setMenuVisible("Ni", true);
+    setMenuVisible("N0", true);
+}

@@ -10,7 +10,7 @@
 namespace larendo::testing {
 
 struct SourceProblem {
-    int line = 0;   // 1-based line number in the source text
+    int line = 0;   // 1-based line number in the source text; 0 for the text as a whole
     QString reason; // Russian, e.g. "вопрос без отмеченного ответа"
 };
 
@@ -28,6 +28,38 @@ struct BuildResult {
 // old values and sections not written stay as they were. Nothing is written
 // when the source is refused. Raises the platform's error when the file
 // cannot be written.
+//
+// Every question line starts a fresh record: answers it lacks are stored
+// empty, and vsego is the number of question lines. A source is refused when a
+// question has no answer line or no marked answer, when the marked answer is
+// one the question lacks, when an answer line stands before the first
+// question, when a line holds a byte the store cannot keep, or when it holds
+// no question at all.
 BuildResult buildTestFile(const QList<QByteArray> &sourceLines, const QByteArray &relativeFile);
+
+// ---- reading, as a test run needs it: one value at a time, nothing kept
+
+// The store's relative name of a test: "\data\tests\<name>.ini".
+QByteArray testFileOf(const QByteArray &testName);
+
+struct Question {
+    QByteArray text;       // q
+    QByteArray answers[5]; // a1 ... a5; an empty one is not shown
+};
+
+// Question number of a test file; missing keys read as the store's default.
+Question readQuestion(const QByteArray &testFile, int number);
+
+// The stored number of the correct answer of a question, "1" ... "5".
+QByteArray readCorrectAnswer(const QByteArray &testFile, int number);
+
+// vsego of section inf. Raises the platform's conversion error when it is not
+// an integer (a missing one reads as the store's default, which is not).
+int readQuestionTotal(const QByteArray &testFile);
+
+// Why a run of the test file cannot begin: the file is missing, or its vsego is
+// missing, not an integer, or below 1. Empty when it can begin. The text names
+// the file by its full path.
+QString startProblem(const QByteArray &testFile);
 
 } // namespace larendo::testing

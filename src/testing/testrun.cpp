@@ -1,1 +1,88 @@
-// (being written)
+#include "testrun.h"
+
+#include "testfile.h"
+
+#include "platform/clock.h"
+#include "platform/codec.h"
+#include "platform/error.h"
+#include "platform/filelock.h"
+#include "platform/paths.h"
+#include "platform/textfile.h"
+
+namespace larendo::testing {
+
+namespace {
+
+// Lower bounds of the grades 5, 4, 3 and 2, in percent.
+constexpr int kBandFloors[] = {80, 60, 40, 20};
+
+// The digit of a button's name: its 12th character.
+QByteArray digitOf(const QByteArray &buttonName) { return buttonName.mid(11, 1); }
+
+} // namespace
+
+int testIndex(const QByteArray &testName)
+{
+    if (!testName.startsWith("test"))
+        return 0;
+    const auto digit = [&](qsizetype i) { return testName[i] >= '0' && testName[i] <= '9' ? testName[i] - '0' : -1; };
+    int index = 0;
+    if (testName.size() == 5)
+        index = digit(4);
+    else if (testName.size() == 6 && testName[4] == '1' && digit(5) >= 0)
+        index = 10 + digit(5);
+    return index >= 1 && index <= 12 ? index : 0;
+}
+
+int gradeFor(int correct, int total)
+{
+    if (total < 1)
+        return 1;
+    // correct / total >= floor / 100, kept in integers so that 4 of 5 is exactly 80.
+    const long long scaled = 100LL * correct;
+    int grade = 5;
+    for (const int floor : kBandFloors) {
+        if (scaled >= static_cast<long long>(floor) * total)
+            return grade;
+        --grade;
+    }
+    return 1;
+}
+
+double scorePercent(int correct, int total) { return total == 0 ? 0.0 : 100.0 * correct / total; }
+
+AnswerOutcome answerStep(const QByteArray &testFile, const QByteArray &chosenAnswer, int &tag, int &correctCount,
+                         int &questionTotal)
+{
+    const QByteArray chosen = digitOf(chosenAnswer);
+    if (!chosen.isEmpty() && chosen == readCorrectAnswer(testFile, tag))
+        ++correctCount;
+    ++tag;
+    questionTotal = readQuestionTotal(testFile);
+    if (questionTotal < 1) {
+        platform::raise(QStringLiteral("В файле теста \"%1\" число вопросов равно %2, а должно быть не меньше 1")
+                            .arg(platform::dataPath(testFile))
+                            .arg(questionTotal));
+    }
+    return tag <= questionTotal ? AnswerOutcome::NextQuestion : AnswerOutcome::Finished;
+}
+
+QByteArray testLogLine(const QByteArray &user, const QDateTime &at, const QByteArray &testName, int grade)
+{
+    const QByteArray separator = " | ";
+    return user + separator + platform::toAnsi(platform::longTimeText(at.time())) + separator
+           + platform::toAnsi(platform::shortDateText(at.date())) + separator + testName + separator
+           + QByteArray::number(grade);
+}
+
+void appendTestLog(const QByteArray &logPath, const QByteArray &line)
+{
+    const QString path = platform::dataPath(logPath);
+    try {
+        platform::withFileLock(path, [&] { platform::appendLine(path, line); });
+    } catch (const platform::PlatformError &e) {
+        platform::raise(QStringLiteral("Не удалось записать строку в журнал тестов \"%1\": %2").arg(path, e.message()));
+    }
+}
+
+} // namespace larendo::testing

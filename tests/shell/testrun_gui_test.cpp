@@ -1,1 +1,320 @@
-// (being written)
+// Test runs and the progress view in the real main window: a student signs in
+// through the sign-in view, answers by double-clicking, and finds the grade on
+// screen, in users.ini and in the test log.
+#include "support/gui.h"
+
+#include "access/store.h"
+#include "access/userregistry.h"
+#include "platform/clock.h"
+#include "platform/codec.h"
+#include "platform/textfile.h"
+#include "platform/widgets.h"
+#include "testing/testfile.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTest>
+
+using namespace larendo;
+namespace tests = larendo::testing;
+
+class TestRun : public GuiTest {
+protected:
+    void TearDown() override
+    {
+        platform::setClock({});
+        GuiTest::TearDown();
+    }
+
+    // A test file of the course built from a UTF-8 source text.
+    void writeTest(const char *name, const char *utf8Source)
+    {
+        QDir().mkpath(path(QStringLiteral("data/tests")));
+        const tests::BuildResult built =
+            tests::buildTestFile(platform::splitLines(ansi(utf8Source)), tests::testFileOf(name));
+        ASSERT_TRUE(built.ok) << built.problemText().toStdString();
+    }
+
+    void typeInto(const char *edit, const QString &text)
+    {
+        auto *field = control<QLineEdit>(edit);
+        field->clear();
+        // One key press per character, Cyrillic included (keyClicks knows Latin keys only).
+        for (const QChar c : text)
+            QTest::sendKeyEvent(QTest::Click, field, Qt::Key_unknown, QString(c), Qt::NoModifier);
+        ASSERT_EQ(field->text(), text);
+    }
+
+    void signIn(const QString &name, const QString &password)
+    {
+        typeInto("Edit2", name);
+        typeInto("MaskEdit1", password);
+        click("SpeedButton3");
+    }
+
+    // "Новый пользователь", then "Далее>>" with the same entries.
+    void registerAndSignIn(const QString &name, const QString &password)
+    {
+        typeInto("Edit2", name);
+        typeInto("MaskEdit1", password);
+        click("SpeedButton1");
+        click("SpeedButton3");
+        ASSERT_EQ(frontView(), QStringLiteral("Panel1")) << "sign-in failed";
+    }
+
+    // A real double-click on the caption of answer button i (1 = A ... 5 = E).
+    void answer(int i)
+    {
+        auto *button = control<platform::DblClickRadioButton>(QByteArray("RadioButton" + QByteArray::number(i)).constData());
+        ASSERT_TRUE(button->isVisible()) << "answer " << i;
+        const QPoint inWindow = button->mapTo(form1.get(), QPoint(80, button->height() / 2));
+        QTest::mouseDClick(form1->windowHandle(), Qt::LeftButton, {}, inWindow);
+    }
+
+    QString question() const { return control<QPlainTextEdit>("Memo1")->toPlainText(); }
+    QString caption(int i) const
+    {
+        return control<QAbstractButton>(QByteArray("RadioButton" + QByteArray::number(i)).constData())->text();
+    }
+    bool answerShown(int i) const
+    {
+        const bool button = !control<QWidget>(QByteArray("RadioButton" + QByteArray::number(i)).constData())->isHidden();
+        const bool letter = !control<QWidget>(QByteArray("Label" + QByteArray::number(43 + i)).constData())->isHidden();
+        EXPECT_EQ(button, letter) << "answer " << i;
+        return button;
+    }
+    // The grade shown in the progress view's row of test k.
+    QString gradeShown(int k) const { return control<QLabel>(QByteArray("Label" + QByteArray::number(17 + k)).constData())->text(); }
+    QStringList gradesShown() const
+    {
+        QStringList all;
+        for (int k = 1; k <= 12; ++k)
+            all << gradeShown(k);
+        return all;
+    }
+    QByteArray stored(const QString &user, const char *key) const
+    {
+        return access::ReadEncodedValue(platform::toAnsi(user), key, "\\users.ini");
+    }
+    bool menuShown(const char *name) const { return item(name)->isVisible(); }
+
+    // Two questions: the first with only three answers, B correct in the second.
+    static constexpr const char *kShortTest = "Первый вопрос?\r\nA) верно*\r\nB) нет\r\nC) тоже нет\r\n********\r\n"
+                                              "Второй вопрос?\r\nA) a\r\nB) b*\r\nC) c\r\nD) d\r\nE) e\r\n********\r\n";
+};
+
+TEST_F(TestRun, NewStudentTakesTheBundledFirstTest)
+{
+    const QString root = QStringLiteral(LARENDO_SOURCE_DIR);
+    QDir().mkpath(path(QStringLiteral("data/tests")));
+    ASSERT_TRUE(QFile::copy(root + QStringLiteral("/course/data/tests/test1.ini"), path(QStringLiteral("data/tests/test1.ini"))));
+    QList<QByteArray> questions;
+    for (const QByteArray &line : platform::readAllLines(root + QStringLiteral("/testsrc/test1.txt"))) {
+        if (!line.isEmpty() && line != "********" && !(line.size() > 1 && line[1] == ')'))
+            questions << line;
+    }
+    const QDateTime at(QDate(2010, 2, 1), QTime(12, 30, 5));
+    platform::setClock([at] { return at; });
+
+    start();
+    registerAndSignIn(QStringLiteral("Сидоров"), QStringLiteral("пароль1"));
+    EXPECT_FALSE(item("N2")->isEnabled());
+    EXPECT_FALSE(item("test2")->isEnabled());
+    trigger("test1");
+    EXPECT_EQ(frontView(), QStringLiteral("Panel3"));
+    EXPECT_FALSE(menuShown("N0"));
+    EXPECT_FALSE(menuShown("Ni"));
+
+    // Nine of twelve right: 75 %, grade 4.
+    const QByteArray file = tests::testFileOf("test1");
+    for (int k = 1; k <= questions.size(); ++k) {
+        SCOPED_TRACE(k);
+        ASSERT_EQ(frontView(), QStringLiteral("Panel3"));
+        EXPECT_EQ(question(), platform::fromAnsi(questions[k - 1]));
+        const int right = tests::readCorrectAnswer(file, k).toInt();
+        answer(k <= 9 ? right : right % 5 + 1);
+    }
+    EXPECT_EQ(frontView(), QStringLiteral("Panel2"));
+    EXPECT_EQ(control<QLabel>("Label5")->text(), QStringLiteral("Сидоров"));
+    EXPECT_EQ(gradeShown(1), QStringLiteral("4"));
+    EXPECT_TRUE(item("N2")->isEnabled());
+    EXPECT_TRUE(item("test2")->isEnabled());
+    EXPECT_FALSE(item("test3")->isEnabled());
+    EXPECT_EQ(stored(QStringLiteral("Сидоров"), "test1"), QByteArray("4"));
+    const QByteArray line = ansi("Сидоров") + " | " + platform::toAnsi(platform::longTimeText(at.time())) + " | "
+                            + platform::toAnsi(platform::shortDateText(at.date())) + " | test1 | 4\r\n";
+    EXPECT_EQ(readFile(QStringLiteral("log.txt")), line);
+    EXPECT_EQ(messages.size(), 1u); // the registration's only
+
+    click("SpeedButton4");
+    EXPECT_EQ(frontView(), QStringLiteral("Panel1"));
+    EXPECT_TRUE(menuShown("N0"));
+    EXPECT_TRUE(menuShown("Ni"));
+}
+
+TEST_F(TestRun, TwoRunsInARowCountOnlyTheirOwnAnswers)
+{
+    writeTest("test1", kShortTest);
+    start();
+    registerAndSignIn(QStringLiteral("student"), QStringLiteral("pw"));
+
+    trigger("test1");
+    EXPECT_EQ(question(), QStringLiteral("Первый вопрос?"));
+    EXPECT_EQ(caption(1), QStringLiteral("A) верно "));
+    EXPECT_EQ(caption(3), QStringLiteral("C) тоже нет"));
+    EXPECT_TRUE(answerShown(3));
+    EXPECT_FALSE(answerShown(4)); // the question has no D) and E)
+    EXPECT_FALSE(answerShown(5));
+    answer(1);
+    EXPECT_EQ(question(), QStringLiteral("Второй вопрос?"));
+    EXPECT_TRUE(answerShown(4));
+    EXPECT_TRUE(answerShown(5));
+    answer(2);
+    EXPECT_EQ(gradeShown(1), QStringLiteral("5"));
+    click("SpeedButton4");
+
+    // One of two right this time: 50 % is a 3, whatever the run before scored.
+    trigger("test1");
+    EXPECT_EQ(question(), QStringLiteral("Первый вопрос?"));
+    answer(1);
+    answer(5);
+    EXPECT_EQ(frontView(), QStringLiteral("Panel2"));
+    EXPECT_EQ(gradeShown(1), QStringLiteral("3"));
+    EXPECT_EQ(stored(QStringLiteral("student"), "test1"), QByteArray("3"));
+    const QList<QByteArray> log = platform::splitLines(readFile(QStringLiteral("log.txt")));
+    ASSERT_EQ(log.size(), 2);
+    EXPECT_TRUE(log[0].endsWith(" | test1 | 5"));
+    EXPECT_TRUE(log[1].endsWith(" | test1 | 3"));
+}
+
+TEST_F(TestRun, ATestThatCannotBeTakenIsNotBegun)
+{
+    struct Case {
+        const char *name;
+        const char *vsego; // nullptr: no test file at all
+        const char *problem;
+    };
+    const Case cases[] = {
+        {"missing-file", nullptr, "не найден"},
+        {"zero-questions", "0", "число вопросов равно 0, а должно быть не меньше 1"},
+        {"total-not-a-number", "x", "число вопросов не является целым числом"},
+    };
+    start();
+    registerAndSignIn(QStringLiteral("student"), QStringLiteral("pw"));
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        QFile::remove(path(QStringLiteral("data/tests/test1.ini")));
+        if (c.vsego) {
+            writeTest("test1", kShortTest);
+            access::WriteEncodedValue("inf", "vsego", c.vsego, tests::testFileOf("test1"));
+        }
+        messages.clear();
+        trigger("test1");
+        ASSERT_EQ(messages.size(), 1u);
+        EXPECT_EQ(messages[0].kind, platform::MessageKind::Error);
+        EXPECT_TRUE(messages[0].text.contains(QStringLiteral("test1.ini"))) << messages[0].text.toStdString();
+        EXPECT_TRUE(messages[0].text.contains(QString::fromUtf8(c.problem))) << messages[0].text.toStdString();
+        EXPECT_EQ(frontView(), QStringLiteral("Panel1"));
+        EXPECT_TRUE(menuShown("N0"));
+        EXPECT_TRUE(menuShown("Ni"));
+    }
+}
+
+TEST_F(TestRun, ARunLeftForAnotherViewIsAbandoned)
+{
+    writeTest("test1", kShortTest);
+    start();
+    registerAndSignIn(QStringLiteral("student"), QStringLiteral("pw"));
+    // A document hides the test view; "Назад" of the materials covers it with the content view.
+    for (const char *leave : {"N13", "N17"}) {
+        SCOPED_TRACE(leave);
+        trigger("test1");
+        answer(1);
+        trigger(leave);
+        EXPECT_EQ(frontView(), QStringLiteral("Panel1"));
+        EXPECT_TRUE(menuShown("N0"));
+        EXPECT_TRUE(menuShown("Ni"));
+    }
+    EXPECT_FALSE(QFile::exists(path(QStringLiteral("log.txt"))));
+    EXPECT_EQ(stored(QStringLiteral("student"), "test1"), QByteArray("1"));
+
+    // A new run starts afresh and counts only its own answers.
+    trigger("test1");
+    EXPECT_EQ(question(), QStringLiteral("Первый вопрос?"));
+    answer(2);
+    answer(2);
+    EXPECT_EQ(gradeShown(1), QStringLiteral("3"));
+}
+
+TEST_F(TestRun, ALogThatCannotBeWrittenKeepsTheTestView)
+{
+    writeFile(QStringLiteral("data/info/tumb.db"), "admin|secret|nofolder\\log.txt\r\n");
+    writeTest("test1", kShortTest);
+    start();
+    registerAndSignIn(QStringLiteral("student"), QStringLiteral("pw"));
+    trigger("test1");
+    answer(1);
+    answer(2);
+    ASSERT_EQ(messages.size(), 2u);
+    EXPECT_EQ(messages[1].kind, platform::MessageKind::Error);
+    EXPECT_TRUE(messages[1].text.contains(QStringLiteral("журнал тестов"))) << messages[1].text.toStdString();
+    EXPECT_EQ(frontView(), QStringLiteral("Panel3"));
+    EXPECT_FALSE(menuShown("N0"));
+    EXPECT_EQ(stored(QStringLiteral("student"), "test1"), QByteArray("1"));
+
+    // Once the log can be written, the next answer grades the run.
+    QDir().mkpath(path(QStringLiteral("nofolder")));
+    answer(3);
+    EXPECT_EQ(frontView(), QStringLiteral("Panel2"));
+    EXPECT_EQ(gradeShown(1), QStringLiteral("5"));
+    EXPECT_EQ(stored(QStringLiteral("student"), "test1"), QByteArray("5"));
+    EXPECT_EQ(platform::splitLines(readFile(QStringLiteral("nofolder/log.txt"))).size(), 1);
+}
+
+TEST_F(TestRun, AdministratorPicksAUserAndSeesTheirGrades)
+{
+    const auto student = [](const char *utf8Name, std::initializer_list<const char *> grades) {
+        const QByteArray name = ansi(utf8Name);
+        access::RegisterUser(name, "pw");
+        int k = 1;
+        for (const char *g : grades)
+            access::WriteEncodedValue(name, "test" + QByteArray::number(k++), g, "\\users.ini");
+    };
+    student("Первый", {});
+    student("Иванов", {"5", "4", "3", "260"});
+    student("Петров", {"2", "2", "0", "0", "1"});
+    student("Испорченный", {"3", "3", "x"});
+    start();
+    signIn(QStringLiteral("admin"), QStringLiteral("secret"));
+    trigger("Ni");
+    EXPECT_EQ(frontView(), QStringLiteral("Panel2"));
+    auto *chooser = control<QComboBox>("ComboBox1");
+    EXPECT_TRUE(chooser->isVisible());
+    EXPECT_EQ(control<QLabel>("Label5")->text(), QStringLiteral("admin"));
+
+    const QStringList ivanov = QStringLiteral("5 4 3 4 0 0 0 0 0 0 0 0").split(u' ');
+    const QStringList petrov = QStringLiteral("2 2 0 0 1 0 0 0 0 0 0 0").split(u' ');
+    QTest::keyClick(chooser, Qt::Key_Down);
+    EXPECT_EQ(chooser->currentText(), QStringLiteral("Иванов"));
+    EXPECT_EQ(gradesShown(), ivanov);
+    QTest::keyClick(chooser, Qt::Key_Down);
+    EXPECT_EQ(gradesShown(), petrov);
+
+    click("SpeedButton4");
+    EXPECT_EQ(frontView(), QStringLiteral("Panel1"));
+    EXPECT_TRUE(menuShown("N0"));
+    EXPECT_TRUE(menuShown("Ni"));
+    trigger("Ni"); // the grades last picked, under the administrator's name
+    EXPECT_EQ(gradesShown(), petrov);
+    EXPECT_EQ(control<QLabel>("Label5")->text(), QStringLiteral("admin"));
+
+    // A grade that is no number stops the load: the rows keep what they showed.
+    QTest::keyClick(chooser, Qt::Key_Down);
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].text, QStringLiteral("'x' is not a valid integer value."));
+    EXPECT_EQ(gradesShown(), petrov);
+}

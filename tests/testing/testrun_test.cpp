@@ -1,1 +1,210 @@
-// (being written)
+#include "testing/testrun.h"
+
+#include "access/store.h"
+#include "platform/clock.h"
+#include "platform/codec.h"
+#include "platform/error.h"
+#include "platform/textfile.h"
+#include "support/tempdir.h"
+#include "testing/progress.h"
+#include "testing/testfile.h"
+
+#include <QDir>
+
+using namespace larendo::testing;
+using larendo::access::WriteEncodedValue;
+
+TEST(Grading, ABoundaryBelongsToTheHigherBand)
+{
+    struct Case {
+        int correct, total, grade;
+    };
+    const Case cases[] = {
+        {10, 10, 5}, {8, 10, 5}, {7, 10, 4}, {6, 10, 4}, {5, 10, 3}, {4, 10, 3}, {3, 10, 2}, {2, 10, 2},
+        {1, 10, 1},  {0, 10, 1}, {4, 5, 5},  {3, 5, 4},  {1, 1, 5},  {0, 1, 1},  {1, 3, 2},  {2, 3, 4},
+    };
+    for (const Case &c : cases)
+        EXPECT_EQ(gradeFor(c.correct, c.total), c.grade) << c.correct << " of " << c.total;
+    // Every share exactly on a boundary of 20, 40, 60 or 80 %, over many totals.
+    const std::pair<int, int> floors[] = {{80, 5}, {60, 4}, {40, 3}, {20, 2}};
+    for (int total = 1; total <= 300; ++total) {
+        for (int correct = 0; correct <= total; ++correct) {
+            const int scaled = 100 * correct;
+            for (const auto &[floor, grade] : floors) {
+                if (scaled == floor * total) {
+                    ASSERT_EQ(gradeFor(correct, total), grade) << correct << " of " << total;
+                }
+            }
+        }
+    }
+}
+
+TEST(Grading, TestIndexFollowsTheName)
+{
+    const std::pair<const char *, int> cases[] = {{"test1", 1}, {"test9", 9}, {"test10", 10}, {"test12", 12},
+                                                  {"test0", 0}, {"test13", 0}, {"exam1", 0},  {"test", 0}};
+    for (const auto &[name, index] : cases)
+        EXPECT_EQ(testIndex(name), index) << name;
+}
+
+class Run : public InTempDir {
+protected:
+    // A test of n questions whose correct answer is always B; vsego as given when set.
+    QByteArray makeTest(int n, const char *vsego = nullptr)
+    {
+        QList<QByteArray> lines;
+        for (int k = 1; k <= n; ++k)
+            lines << "Q" + QByteArray::number(k) << "A) wrong" << "B) right*" << "********";
+        EXPECT_TRUE(buildTestFile(lines, file).ok);
+        if (vsego)
+            WriteEncodedValue("inf", "vsego", vsego, file);
+        return file;
+    }
+
+    // Answers until the run is finished: the first `right` answers correctly, then wrongly.
+    // Gives the number of answers it took.
+    int answerAll(int right)
+    {
+        for (int step = 1; step <= 1000; ++step) {
+            const QByteArray button = step <= right ? "RadioButton2" : "RadioButton1";
+            if (answerStep(file, button, tag, correct, total) == AnswerOutcome::Finished)
+                return step;
+            EXPECT_EQ(tag, step + 1);
+        }
+        return -1;
+    }
+
+    const QByteArray file = "\\t.ini";
+    int tag = 1, correct = 0, total = 0;
+};
+
+TEST_F(Run, TenQuestionsGradedByTheirCorrectAnswers)
+{
+    makeTest(10);
+    const std::pair<int, int> cases[] = {{8, 5}, {7, 4}, {6, 4}, {4, 3}, {2, 2}, {1, 1}, {0, 1}};
+    for (const auto &[right, grade] : cases) {
+        tag = 1, correct = 0;
+        EXPECT_EQ(answerAll(right), 10);
+        EXPECT_EQ(correct, right);
+        EXPECT_EQ(total, 10);
+        EXPECT_EQ(gradeFor(correct, total), grade) << right;
+    }
+}
+
+TEST_F(Run, AsksExactlyVsegoQuestions)
+{
+    makeTest(1);
+    EXPECT_EQ(answerAll(1), 1);
+    EXPECT_EQ(gradeFor(correct, total), 5);
+    tag = 1, correct = 0;
+    EXPECT_EQ(answerAll(0), 1);
+    EXPECT_EQ(gradeFor(correct, total), 1);
+
+    makeTest(5, "3"); // sections 4 and 5 are never asked
+    tag = 1, correct = 0;
+    EXPECT_EQ(answerAll(5), 3);
+    EXPECT_EQ(correct, 3);
+}
+
+TEST_F(Run, OnlyTheExactStoredDigitScores)
+{
+    makeTest(1);
+    const std::pair<const char *, bool> cases[] = {{"2", true}, {"2 ", false}, {"02", false}, {"", false}};
+    for (const auto &[ap, scores] : cases) {
+        WriteEncodedValue("1", "ap", ap, file);
+        tag = 1, correct = 0;
+        answerStep(file, "RadioButton2", tag, correct, total);
+        EXPECT_EQ(correct, scores ? 1 : 0) << "ap '" << ap << "'";
+    }
+    larendo::access::EraseIniSection("1", file); // a missing ap scores for no answer
+    tag = 1, correct = 0;
+    answerStep(file, "RadioButton2", tag, correct, total);
+    EXPECT_EQ(correct, 0);
+}
+
+TEST_F(Run, ABadTotalStopsTheStepAfterTagMovedOn)
+{
+    struct Case {
+        const char *vsego;
+        const char *message;
+    };
+    const Case cases[] = {
+        {"abc", "'abc' is not a valid integer value"},
+        {"0", "число вопросов равно 0, а должно быть не меньше 1"},
+    };
+    for (const Case &c : cases) {
+        makeTest(3, c.vsego);
+        tag = 1, correct = 0;
+        try {
+            answerStep(file, "RadioButton2", tag, correct, total);
+            ADD_FAILURE() << "no error for " << c.vsego;
+        } catch (const platform::PlatformError &e) {
+            EXPECT_TRUE(e.message().contains(QString::fromUtf8(c.message))) << e.message().toStdString();
+        }
+        EXPECT_EQ(tag, 2);
+        EXPECT_EQ(correct, 1);
+    }
+}
+
+class TestLog : public InTempDir {};
+
+TEST_F(TestLog, LineHasFiveFieldsAndNothingEscaped)
+{
+    const QDateTime at(QDate(2010, 2, 1), QTime(12, 30, 5));
+    const QByteArray time = platform::toAnsi(platform::longTimeText(at.time()));
+    const QByteArray date = platform::toAnsi(platform::shortDateText(at.date()));
+    ASSERT_TRUE(time.contains("12:30:05")) << time.constData();
+    EXPECT_EQ(testLogLine("student1", at, "test3", 4), "student1 | " + time + " | " + date + " | test3 | 4");
+    EXPECT_EQ(testLogLine(ansi("Иван|ов"), at, "test10", 5), ansi("Иван|ов") + " | " + time + " | " + date + " | test10 | 5");
+}
+
+TEST_F(TestLog, FirstRunCreatesTheLogAndTheNextAppends)
+{
+    QDir().mkpath(QStringLiteral("data"));
+    appendTestLog("data\\otchet.txt", "a | 1");
+    EXPECT_EQ(readFile(QStringLiteral("data/otchet.txt")), QByteArray("a | 1\r\n"));
+    appendTestLog("data\\otchet.txt", "b | 2");
+    EXPECT_EQ(readFile(QStringLiteral("data/otchet.txt")), QByteArray("a | 1\r\nb | 2\r\n"));
+    // An absolute path, as the administrator may type it.
+    appendTestLog(path(QStringLiteral("abs.txt")).toLocal8Bit(), "c");
+    EXPECT_EQ(readFile(QStringLiteral("abs.txt")), QByteArray("c\r\n"));
+}
+
+TEST_F(TestLog, ALogThatCannotBeWrittenRaisesNamingIt)
+{
+    try {
+        appendTestLog("nofolder\\otchet.txt", "x");
+        FAIL() << "no error";
+    } catch (const platform::PlatformError &e) {
+        EXPECT_TRUE(e.message().startsWith(QStringLiteral("Не удалось записать строку в журнал тестов")));
+        EXPECT_TRUE(e.message().contains(QStringLiteral("otchet.txt")));
+    }
+    EXPECT_FALSE(QDir().exists(QStringLiteral("nofolder")));
+}
+
+class Progress : public InTempDir {};
+
+TEST_F(Progress, GradesOfAUserByTheirLowEightBits)
+{
+    const char *stored[] = {"5", "260", "-1", "0", "3", "0", "0", "0", "0", "0", "2", "1"};
+    for (int k = 1; k <= 12; ++k)
+        WriteEncodedValue(ansi("Петров"), "test" + QByteArray::number(k), stored[k - 1], "\\users.ini");
+    larendo::access::GradeArray grades{};
+    loadGrades(ansi("пЕТРОВ"), grades);
+    const larendo::access::GradeArray expected{0, 5, 4, 255, 0, 3, 0, 0, 0, 0, 0, 2, 1};
+    EXPECT_EQ(grades, expected);
+}
+
+TEST_F(Progress, ABadValueStopsTheLoadWithTheLowerOnesRead)
+{
+    for (int k = 1; k <= 12; ++k)
+        WriteEncodedValue("a", "test" + QByteArray::number(k), k == 3 ? "x" : "4", "\\users.ini");
+    larendo::access::GradeArray grades;
+    grades.fill(9);
+    EXPECT_THROW(loadGrades("a", grades), platform::PlatformError);
+    EXPECT_EQ(grades[1], 4);
+    EXPECT_EQ(grades[2], 4);
+    EXPECT_EQ(grades[3], 9);
+    // A user without a section reads the store's default, which is no number.
+    EXPECT_THROW(loadGrades("nobody", grades), platform::PlatformError);
+}
