@@ -11,20 +11,6 @@
 
 using namespace larendo::access;
 
-namespace {
-
-QString messageOf(const std::function<void()> &f)
-{
-    try {
-        f();
-    } catch (const platform::PlatformError &e) {
-        return e.message();
-    }
-    return {};
-}
-
-} // namespace
-
 class AdminSettingsFile : public InTempDir {
 protected:
     const QString file = QStringLiteral("data/info/tumb.db");

@@ -11,20 +11,6 @@
 
 using namespace larendo::admin;
 
-namespace {
-
-QString messageOf(const std::function<void()> &f)
-{
-    try {
-        f();
-    } catch (const platform::PlatformError &e) {
-        return e.message();
-    }
-    return {};
-}
-
-} // namespace
-
 TEST(SettingsCheck, AcceptsWhatTheFileCanHoldAndRefusesTheRest)
 {
 #define EMOJI "\xF0\x9F\x98\x80"

@@ -5,18 +5,6 @@
 
 using namespace platform;
 
-namespace {
-QString messageOf(const std::function<void()> &f)
-{
-    try {
-        f();
-    } catch (const PlatformError &e) {
-        return e.message();
-    }
-    return {};
-}
-} // namespace
-
 TEST(TextLines, SplitAtEveryLineEnd)
 {
     struct Case {

@@ -1,5 +1,7 @@
 #include "support/tempdir.h"
 
+#include "platform/error.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -36,6 +38,16 @@ QByteArray ansi(const char *utf8)
 {
     QStringEncoder encoder("windows-1251");
     return encoder.encode(QString::fromUtf8(utf8));
+}
+
+QString messageOf(const std::function<void()> &f)
+{
+    try {
+        f();
+    } catch (const platform::PlatformError &e) {
+        return e.message();
+    }
+    return {};
 }
 
 QByteArray fixture(const QString &name)

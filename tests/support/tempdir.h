@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 class InTempDir : public ::testing::Test {
 protected:
     void SetUp() override;
@@ -23,6 +25,9 @@ private:
 
 // Windows-1251 bytes of a UTF-8 literal.
 QByteArray ansi(const char *utf8);
+
+// The message of the platform error f raises; empty when it raises none.
+QString messageOf(const std::function<void()> &f);
 
 // A fixture file of tests/fixtures.
 QByteArray fixture(const QString &name);
