@@ -83,11 +83,11 @@ void TForm1::buildProgressView()
     constexpr int kRowTop = 184;
     constexpr int kRowStep = 34;
     for (int k = 1; k <= 12; ++k) {
-        const QByteArray caption = "Label" + QByteArray::number(k <= 10 ? 5 + k : 5 + k); // Label6 ... Label17
+        const QByteArray caption = "Label" + QByteArray::number(5 + k); // Label6 ... Label17
         const QByteArray grade = "Label" + QByteArray::number(17 + k);                      // Label18 ... Label29
         const int y = kRowTop + (k - 1) * kRowStep;
         QLabel *row = makeLabel(Panel2, caption.constData(), QStringLiteral("Тест №%1").arg(k), rowFont, colors::Black,
-                                100, y);
+                                100, y, 200, 26);
         GradeLabels[k] = makeLabel(Panel2, grade.constData(), QStringLiteral("0"), rowFont, colors::Black, 330, y, 60, 26);
         if (k > 10) { // tests 11 and 12 have rows that are never shown
             row->setVisible(false);
