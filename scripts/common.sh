@@ -6,6 +6,7 @@ ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 PACKAGES=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-webengine-dev qt6-webengine-dev-tools qt6-qpa-plugins
+  libqt6webenginecore6-bin libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev libinih-dev
   fonts-liberation fonts-dejavu-core qt6-translations-l10n
 )
@@ -19,7 +20,7 @@ install_packages() {
   local sudo=""
   [ "$(id -u)" -ne 0 ] && sudo="sudo"
   $sudo apt-get update
-  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends "${missing[@]}"
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y "${missing[@]}"
 }
 
 # build <dir> [cmake options...]
