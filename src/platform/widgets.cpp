@@ -112,8 +112,6 @@ namespace {
 constexpr int kIndicatorGap = 6;
 }
 
-QSize DblClickRadioButton::sizeHint() const { return QRadioButton::sizeHint(); }
-
 void DblClickRadioButton::mouseDoubleClickEvent(QMouseEvent *event)
 {
     QRadioButton::mouseDoubleClickEvent(event);

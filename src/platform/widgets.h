@@ -64,7 +64,6 @@ class DblClickRadioButton : public QRadioButton {
     Q_OBJECT
 public:
     using QRadioButton::QRadioButton;
-    QSize sizeHint() const override;
 
 Q_SIGNALS:
     void doubleClicked();
