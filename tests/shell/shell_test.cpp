@@ -301,3 +301,55 @@ TEST(ProgramStart, FindsTheDocumentOfACommandLine)
         EXPECT_EQ(platform::documentOfCommandLine(line), document);
     }
 }
+
+// The real program start, with a stand-in presentation program on the PATH.
+class RealProgramStart : public GuiTest {
+protected:
+    void SetUp() override
+    {
+        GuiTest::SetUp();
+        platform::setProgramStarter({});
+        writeFile(QStringLiteral("data/Prezent/X.pps"), "slides");
+        const QByteArray recorder = "#!/bin/sh\nprintf '%s\\n' \"$@\" > \"$LARENDO_ARGS\"\n";
+        for (const QString &program : {QStringLiteral("bin/libreoffice"), QStringLiteral("tools/show.sh")}) {
+            writeFile(program, recorder);
+            QFile::setPermissions(path(program), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        }
+        oldPath_ = qgetenv("PATH");
+        qputenv("PATH", QFile::encodeName(path(QStringLiteral("bin"))) + ':' + oldPath_);
+        qputenv("LARENDO_ARGS", QFile::encodeName(path(QStringLiteral("args.txt"))));
+    }
+    void TearDown() override
+    {
+        qputenv("PATH", oldPath_);
+        qunsetenv("LARENDO_ARGS");
+        GuiTest::TearDown();
+    }
+    QStringList recordedArgs(int waitMs)
+    {
+        QTest::qWaitFor([&] { return !readFile(QStringLiteral("args.txt")).isEmpty(); }, waitMs);
+        return QString::fromUtf8(readFile(QStringLiteral("args.txt"))).split(u'\n', Qt::SkipEmptyParts);
+    }
+
+private:
+    QByteArray oldPath_;
+};
+
+TEST_F(RealProgramStart, MissingProgramOpensTheFileInShowMode)
+{
+    platform::startProgram("C:\\Program Files (x86)\\Office14\\POWERPNT.EXE /s Data\\prezent\\x.pps");
+    EXPECT_EQ(recordedArgs(10000), (QStringList{QStringLiteral("--show"), path(QStringLiteral("data/Prezent/X.pps"))}));
+}
+
+TEST_F(RealProgramStart, ANamedProgramThatExistsGetsTheRestOfTheLine)
+{
+    platform::startProgram("tools\\show.sh /s Data\\prezent\\x.pps");
+    EXPECT_EQ(recordedArgs(10000), (QStringList{QStringLiteral("/s"), QStringLiteral("Data\\prezent\\x.pps")}));
+}
+
+TEST_F(RealProgramStart, NothingToShowIsSilent)
+{
+    platform::startProgram("C:\\Office\\POWERPNT.EXE /s Data\\prezent\\missing.pps");
+    EXPECT_TRUE(recordedArgs(500).isEmpty());
+    EXPECT_TRUE(messages.empty());
+}
