@@ -3,6 +3,7 @@
 
 #include "access/adminsettings.h"
 #include "platform/codec.h"
+#include "platform/paths.h"
 #include "support/tempdir.h"
 
 #include <QDir>
@@ -54,4 +55,14 @@ TEST_F(BundledCourse, DemoAdministratorSettings)
     EXPECT_EQ(s.login, QByteArray("admin"));
     EXPECT_EQ(s.password, QByteArray("12345"));
     EXPECT_EQ(s.testLogPath, QByteArray("data\\otchet.txt"));
+}
+
+TEST_F(BundledCourse, EveryPresentationIsThere)
+{
+    for (const content::PresentationItem &item : content::presentationItems()) {
+        SCOPED_TRACE(item.item);
+        const QByteArray line = content::commandLineBytes(item);
+        const QByteArray document = line.mid(line.indexOf(" /s ") + 4);
+        EXPECT_TRUE(read(platform::dataPath(document)).startsWith("\xD0\xCF\x11\xE0")); // a compound document
+    }
 }
