@@ -22,7 +22,7 @@ TForm2::TForm2(QString *savedDirectory, QWidget *parent) : QDialog(parent), save
     setFixedSize(kWidth, kHeight);
     Panel1 = makePanel(this, "Panel1", colors::SkyBlue);
     Panel1->setGeometry(0, 0, kWidth, kHeight);
-    const QFont font = vclFont("MS Sans Serif", 16, true);
+    const QFont font = formFont("MS Sans Serif", 16, true);
 
     Edit9 = new QLineEdit(Panel1);
     Edit9->setObjectName(QStringLiteral("Edit9"));

@@ -17,7 +17,7 @@ TOKRightDlg::TOKRightDlg(QWidget *parent) : QDialog(parent)
 
     makePicture(this, "Image1", ":/images/about.png", 16, 16, 137, 129);
 
-    const QFont font = vclFont("Times New Roman", 16, true);
+    const QFont font = formFont("Times New Roman", 16, true);
     const char *lines[] = {
         "Данное электронное пособие",
         "предназначено для изучения магистрантами",
@@ -37,7 +37,7 @@ TOKRightDlg::TOKRightDlg(QWidget *parent) : QDialog(parent)
 
     OKBtn = new QPushButton(QStringLiteral("Закрыть"), this);
     OKBtn->setObjectName(QStringLiteral("OKBtn"));
-    OKBtn->setFont(vclFont("MS Sans Serif", 13, true));
+    OKBtn->setFont(formFont("MS Sans Serif", 13, true));
     OKBtn->setGeometry((559 - 100) / 2, 220, 100, 30);
     OKBtn->setDefault(true);
     OKBtn->setAutoDefault(true);

@@ -14,7 +14,7 @@ TForm5::TForm5(QWidget *parent) : QWidget(parent, Qt::Window)
     makePicture(this, "Image2", ":/images/author.png", 8, 8, 185, 193);
     makePicture(this, "Image1", ":/images/developer.png", 376, 208, 201, 193);
 
-    const QFont font = vclFont("Times New Roman", 19, true);
+    const QFont font = formFont("Times New Roman", 19, true);
     auto text = [&](const char *name, const char *line, const QColor &color, int x, int y) {
         QLabel *label = makeLabel(this, name, QString::fromUtf8(line), font, color, x, y, 370, 48);
         label->setWordWrap(true);
@@ -25,6 +25,6 @@ TForm5::TForm5(QWidget *parent) : QWidget(parent, Qt::Window)
     text("Label4", "Разработчик программы:", colors::Blue, 8, 216);
     text("Label5", "инженер-программист учебного центра", colors::Black, 8, 256);
     text("Label6", "кафедра информационных технологий", colors::Black, 8, 310);
-    makeLabel(this, "Label7", QStringLiteral("Учебный центр кафедры, 2026 год"), vclFont("Times New Roman", 16, true),
+    makeLabel(this, "Label7", QStringLiteral("Учебный центр кафедры, 2026 год"), formFont("Times New Roman", 16, true),
               colors::Black, 8, 395, 360, 22);
 }

@@ -12,7 +12,7 @@
 
 namespace platform {
 
-QFont vclFont(const char *family, int pixelHeight, bool bold, bool italic)
+QFont formFont(const char *family, int pixelHeight, bool bold, bool italic)
 {
     QFont font(QString::fromLatin1(family));
     font.setPixelSize(pixelHeight);

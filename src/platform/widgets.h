@@ -28,7 +28,7 @@ inline const QColor GradientActiveCaption(185, 209, 234);
 
 // A font by the family the forms were drawn with and its character height in
 // pixels; families missing here are mapped to metric-compatible ones at start-up.
-QFont vclFont(const char *family, int pixelHeight, bool bold = false, bool italic = false);
+QFont formFont(const char *family, int pixelHeight, bool bold = false, bool italic = false);
 
 // Maps the forms' font families to fonts a Linux desktop has.
 void installFontSubstitutes();

@@ -41,11 +41,11 @@ TForm1::TForm1(QWidget *parent) : QMainWindow(parent)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("ЭУИ \"Ларендо\""));
-    setFont(platform::vclFont("MS Sans Serif", 11));
+    setFont(platform::formFont("MS Sans Serif", 11));
     buildMenu();
     // The desktop's menu font, as menus are drawn there; narrow items so the
     // student's nine top-level items fit the window's width.
-    menuBar()->setFont(platform::vclFont("MS Sans Serif", 12));
+    menuBar()->setFont(platform::formFont("MS Sans Serif", 12));
     buildViews();
     resize(kClientWidth, kClientHeight + menuBar()->sizeHint().height());
     platform::centreOnScreen(this);

@@ -65,16 +65,16 @@ void TForm1::buildViews()
 void TForm1::buildProgressView()
 {
     Panel2 = makePanel(client_, "Panel2", colors::Teal);
-    const QFont bold16 = vclFont("Times New Roman", 21, true);
-    const QFont rowFont = vclFont("Times New Roman", 19, true);
+    const QFont bold16 = formFont("Times New Roman", 21, true);
+    const QFont rowFont = formFont("Times New Roman", 19, true);
     makeLabel(Panel2, "Label3", QStringLiteral("Информация об успеваемости пользователя"),
-              vclFont("Times New Roman", 29, true), colors::Black, 140, 24);
+              formFont("Times New Roman", 29, true), colors::Black, 140, 24);
     makeLabel(Panel2, "Label4", QStringLiteral("Выберите имя пользователя:"), bold16, colors::Black, 60, 90);
     Label5 = makeLabel(Panel2, "Label5", QString(), bold16, colors::Yellow, 360, 90, 420, 28);
     ComboBox1 = new QComboBox(Panel2);
     ComboBox1->setObjectName(QStringLiteral("ComboBox1"));
     ComboBox1->setGeometry(360, 88, 420, 30);
-    ComboBox1->setFont(vclFont("MS Sans Serif", 16, true));
+    ComboBox1->setFont(formFont("MS Sans Serif", 16, true));
     ComboBox1->setVisible(false);
     connect(ComboBox1, &QComboBox::activated, this, [this] { platform::guarded([this] { ComboBox1Select(); }); });
 
@@ -95,11 +95,11 @@ void TForm1::buildProgressView()
         }
     }
     QLabel *note = makeLabel(Panel2, "Label35", QStringLiteral("Здесь дана только традиционная оценка!!!!"),
-                             vclFont("Times New Roman", 37, true), colors::White, 450, 230, 420, 200);
+                             formFont("Times New Roman", 37, true), colors::White, 450, 230, 420, 200);
     note->setWordWrap(true);
     note->setAlignment(Qt::AlignCenter);
     SpeedButton4 = makeSpeedButton(Panel2, "SpeedButton4", QStringLiteral("<<Назад"), ":/images/btn_back.png",
-                                   vclFont("MS Sans Serif", 19, true), 100, kRowTop + 10 * kRowStep + 16, 200, 52);
+                                   formFont("MS Sans Serif", 19, true), 100, kRowTop + 10 * kRowStep + 16, 200, 52);
     onClick(SpeedButton4, this, [this] { SpeedButton4Click(); });
 }
 
@@ -107,13 +107,13 @@ void TForm1::buildTestView()
 {
     Panel3 = makePanel(client_, "Panel3", colors::SkyBlue);
     makeLabel(Panel3, "Label39", QStringLiteral("Выделение ответа двойным нажатием клавиш мыши!!!"),
-              vclFont("Times New Roman", 21, true), colors::Red, 24, 10);
-    makeLabel(Panel3, "Label34", QStringLiteral("Вопрос:"), vclFont("Times New Roman", 21, true), colors::Black, 24, 44);
+              formFont("Times New Roman", 21, true), colors::Red, 24, 10);
+    makeLabel(Panel3, "Label34", QStringLiteral("Вопрос:"), formFont("Times New Roman", 21, true), colors::Black, 24, 44);
     Memo1 = new QPlainTextEdit(Panel3);
     Memo1->setObjectName(QStringLiteral("Memo1"));
     Memo1->setFrameStyle(QFrame::NoFrame);
     Memo1->setReadOnly(true);
-    Memo1->setFont(vclFont("Times New Roman", 21, true));
+    Memo1->setFont(formFont("Times New Roman", 21, true));
     Memo1->setGeometry(24, 76, 873, 170);
     setBackground(Memo1->viewport(), colors::White);
 
@@ -124,7 +124,7 @@ void TForm1::buildTestView()
     for (int i = 1; i <= 6; ++i) {
         auto *button = new DblClickRadioButton(Panel5);
         button->setObjectName(QStringLiteral("RadioButton%1").arg(i));
-        button->setFont(vclFont("Times New Roman", 19, true));
+        button->setFont(formFont("Times New Roman", 19, true));
         RadioButtons[i] = button;
         if (i == 6) { // the hidden sixth button only carries the answer step
             button->setVisible(false);
@@ -134,7 +134,7 @@ void TForm1::buildTestView()
         }
         const int y = 8 + (i - 1) * (kRowHeight + 2);
         makeLabel(Panel5, QByteArray("Label" + QByteArray::number(43 + i)).constData(), QString(QLatin1Char(letters[i - 1])),
-                  vclFont("Times New Roman", 27, true), colors::Black, 14, y + (kRowHeight - 32) / 2, 30, 32);
+                  formFont("Times New Roman", 27, true), colors::Black, 14, y + (kRowHeight - 32) / 2, 30, 32);
         button->setGeometry(50, y, 825, kRowHeight);
         connect(button, &DblClickRadioButton::doubleClicked, this,
                 [this, i] { platform::guarded([this, i] { RadioButtonDblClick(i); }); });
@@ -163,10 +163,10 @@ void TForm1::buildTestLogView()
     Memo2->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     Memo2->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     Memo2->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    Memo2->setFont(vclFont("Courier New", 15));
+    Memo2->setFont(formFont("Courier New", 15));
     layout->addWidget(Memo2, 1);
     SpeedButton5 = makeSpeedButton(Panel6, "SpeedButton5", QStringLiteral("<<Назад"), ":/images/btn_back.png",
-                                   vclFont("MS Sans Serif", 19, true), 0, 0, 170, 52);
+                                   formFont("MS Sans Serif", 19, true), 0, 0, 170, 52);
     SpeedButton5->setFixedSize(170, 52);
     layout->addWidget(SpeedButton5, 0, Qt::AlignTop);
     onClick(SpeedButton5, this, [this] { SpeedButton5Click(); });
@@ -175,8 +175,8 @@ void TForm1::buildTestLogView()
 void TForm1::buildSettingsView()
 {
     Panel7 = makePanel(client_, "Panel7", colors::SkyBlue);
-    const QFont caption = vclFont("Times New Roman", 21, true);
-    const QFont field = vclFont("MS Sans Serif", 16, true);
+    const QFont caption = formFont("Times New Roman", 21, true);
+    const QFont field = formFont("MS Sans Serif", 16, true);
     struct Row {
         const char *label;
         const char *text;
@@ -195,13 +195,13 @@ void TForm1::buildSettingsView()
         *edits[i] = makeEdit(Panel7, rows[i].edit, 48, y + 32, 440, 30, field, rows[i].password);
     }
     SpeedButton7 = makeSpeedButton(Panel7, "SpeedButton7", QStringLiteral("Применить"), ":/images/btn_apply.png",
-                                   vclFont("MS Sans Serif", 19, true), 48, 410, 210, 56);
+                                   formFont("MS Sans Serif", 19, true), 48, 410, 210, 56);
     SpeedButton6 = makeSpeedButton(Panel7, "SpeedButton6", QStringLiteral("Назад"), ":/images/btn_back.png",
-                                   vclFont("MS Sans Serif", 19, true), 278, 410, 210, 56);
+                                   formFont("MS Sans Serif", 19, true), 278, 410, 210, 56);
     onClick(SpeedButton7, this, [this] { SpeedButton7Click(); });
     onClick(SpeedButton6, this, [this] { SpeedButton6Click(); });
     makePicture(Panel7, "Image3", ":/images/settings.png", 580, 70, 260, 260);
-    QLabel *title = makeLabel(Panel7, "Label36", QStringLiteral("Ларендо"), vclFont("Times New Roman", 64, true),
+    QLabel *title = makeLabel(Panel7, "Label36", QStringLiteral("Ларендо"), formFont("Times New Roman", 64, true),
                               colors::Blue, 0, 520, 924, 90);
     title->setAlignment(Qt::AlignCenter);
 }
@@ -209,11 +209,11 @@ void TForm1::buildSettingsView()
 void TForm1::buildSignInView()
 {
     Panel4 = makePanel(client_, "Panel4", colors::ScrollBar);
-    const QFont prompt = vclFont("MS Sans Serif", 19);
-    const QFont georgia = vclFont("Georgia", 19, true, true);
-    const QFont field = vclFont("MS Sans Serif", 16, true);
-    const QFont button = vclFont("MS Sans Serif", 19, true);
-    makeLabel(Panel4, "Label37", QStringLiteral("Регистрация пользователя"), vclFont("Times New Roman", 32, true),
+    const QFont prompt = formFont("MS Sans Serif", 19);
+    const QFont georgia = formFont("Georgia", 19, true, true);
+    const QFont field = formFont("MS Sans Serif", 16, true);
+    const QFont button = formFont("MS Sans Serif", 19, true);
+    makeLabel(Panel4, "Label37", QStringLiteral("Регистрация пользователя"), formFont("Times New Roman", 32, true),
               colors::Blue, 200, 16, 384 + 60, 36);
     makeLabel(Panel4, "Label42", QStringLiteral("Для первичной регистрации введите имя пользователя и пароль,"), prompt,
               colors::Black, 32, 64, 600 + 120, 24);

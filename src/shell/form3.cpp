@@ -19,7 +19,7 @@ TForm3::TForm3(QWidget *mainWindow) : QDialog(nullptr), mainWindow_(mainWindow)
                    | Qt::MSWindowsFixedSizeDialogHint);
     setFixedSize(kWidth, kHeight);
     setBackground(this, colors::SkyBlue);
-    setFont(vclFont("Times New Roman", 16, true));
+    setFont(formFont("Times New Roman", 16, true));
 
     struct Line {
         const char *name;
@@ -39,7 +39,7 @@ TForm3::TForm3(QWidget *mainWindow) : QDialog(nullptr), mainWindow_(mainWindow)
         {"Label8", 632, "Издательский центр университета, 2026", 16, colors::Black},
     };
     for (const Line &l : lines) {
-        QLabel *label = makeLabel(this, l.name, QString::fromUtf8(l.text), vclFont("Times New Roman", l.px, true),
+        QLabel *label = makeLabel(this, l.name, QString::fromUtf8(l.text), formFont("Times New Roman", l.px, true),
                                   l.color, 0, l.y, kWidth, l.px + 8);
         label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     }
