@@ -34,20 +34,20 @@ TForm2::TForm2(QString *savedDirectory, QWidget *parent) : QDialog(parent), save
     Edit10->setText(larendo::admin::kSourcePrompt);
     Edit10->setGeometry(24, 72, kWidth - 48, 32);
     Edit10->setFont(font);
-    connect(Edit10, &ClickableLineEdit::clicked, this, [this] { guarded([this] { Edit10Click(); }); });
+    onSignal(Edit10, &ClickableLineEdit::clicked, this, [this] { Edit10Click(); });
 
     Button1 = new QPushButton(QStringLiteral("Зашифровать вопросы"), Panel1);
     Button1->setObjectName(QStringLiteral("Button1"));
     Button1->setGeometry(24, 124, 250, 40);
     Button1->setFont(font);
     Button1->setAutoDefault(false); // Enter in a field must not start a build
-    connect(Button1, &QPushButton::clicked, this, [this] { guarded([this] { Button1Click(); }); });
+    onSignal(Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
     Button2 = new QPushButton(QStringLiteral("Выход"), Panel1);
     Button2->setObjectName(QStringLiteral("Button2"));
     Button2->setGeometry(kWidth - 24 - 150, 124, 150, 40);
     Button2->setFont(font);
     Button2->setAutoDefault(false);
-    connect(Button2, &QPushButton::clicked, this, [this] { guarded([this] { Button2Click(); }); });
+    onSignal(Button2, &QPushButton::clicked, this, [this] { Button2Click(); });
     Label1 = makeLabel(Panel1, "Label1", QStringLiteral("Номера вопросов"), font, colors::Black, 24, 184, kWidth - 48, 28);
 
     for (int i = 1; i <= 8; ++i) {
@@ -78,15 +78,14 @@ void TForm2::Button1Click()
     const AuthoringResult r = buildTest(Edit9->text(), Edit10->text());
     switch (r.outcome) {
     case BuildOutcome::BadName:
-        showMessage(this, {MessageKind::Warning, QStringLiteral("Warning"), kTestNamePrompt, MessageButtons::Ok});
+        showBox(this, MessageKind::Warning, kTestNamePrompt);
         return;
     case BuildOutcome::Refused:
-        showMessage(this, {MessageKind::Error, QStringLiteral("Error"), refusalText(r.build), MessageButtons::Ok});
+        showBox(this, MessageKind::Error, refusalText(r.build));
         return;
     case BuildOutcome::Built:
         Label1->setText(QStringLiteral("Вопрос №%1").arg(r.build.questionCount));
-        showMessage(this, {MessageKind::Information, QStringLiteral("Information"),
-                           QStringLiteral("Создание тестов успешно завершено."), MessageButtons::Ok});
+        showBox(this, MessageKind::Information, QStringLiteral("Создание тестов успешно завершено."));
         return;
     }
 }

@@ -110,6 +110,14 @@ MessageAnswer showMessage(QWidget *parent, const Message &message)
 
 void setMessageHandler(MessageHandler handler) { messageHook() = std::move(handler); }
 
+void showBox(QWidget *parent, MessageKind kind, const QString &text)
+{
+    const QString caption = kind == MessageKind::Warning ? QStringLiteral("Warning")
+                            : kind == MessageKind::Error ? QStringLiteral("Error")
+                                                         : QStringLiteral("Information");
+    showMessage(parent, {kind, caption, text, MessageButtons::Ok});
+}
+
 void reportError(const QString &message)
 {
     QString text = message;

@@ -5,6 +5,7 @@
 #include "error.h"
 
 #include <QByteArray>
+#include <QObject>
 #include <QString>
 
 #include <exception>
@@ -51,6 +52,16 @@ void guarded(F &&handler)
         reportError(QString::fromLocal8Bit(e.what()));
     }
 }
+
+// Connects a signal to an event handler that runs under the default error handler.
+template <typename Sender, typename Signal, typename Handler>
+void onSignal(Sender *sender, Signal signal, QObject *context, Handler handler)
+{
+    QObject::connect(sender, signal, context, [handler] { guarded(handler); });
+}
+
+// A box with one OK button, captioned by its kind: "Warning", "Error" or "Information".
+void showBox(QWidget *parent, MessageKind kind, const QString &text);
 
 // The open-file dialog: no filter, no initial folder, a name that does not
 // exist is accepted. Confirming a file makes its folder the current directory.

@@ -28,13 +28,6 @@ constexpr int kClientHeight = 722;
 constexpr int kTestViewWidth = 921;
 constexpr int kTestViewHeight = 737;
 
-// Connects a signal to a handler that runs under the default error handler.
-template <typename Sender, typename Signal, typename Handler>
-void on(Sender *sender, Signal signal, QObject *context, Handler handler)
-{
-    QObject::connect(sender, signal, context, [handler] { platform::guarded(handler); });
-}
-
 } // namespace
 
 TForm1::TForm1(QWidget *parent) : QMainWindow(parent)
@@ -92,16 +85,16 @@ void TForm1::connectMenuItem(QAction *action, const char *name)
 {
     const QString item = QString::fromLatin1(name);
     if (const content::DocumentItem *doc = content::findDocument(item)) {
-        on(action, &QAction::triggered, this, [this, doc] { openDocument(*doc); });
+        platform::onSignal(action, &QAction::triggered, this, [this, doc] { openDocument(*doc); });
         return;
     }
     if (const content::PresentationItem *show = content::findPresentation(item)) {
-        on(action, &QAction::triggered, this, [this, show] { startPresentation(*show); });
+        platform::onSignal(action, &QAction::triggered, this, [this, show] { startPresentation(*show); });
         return;
     }
     if (item.startsWith(QStringLiteral("test"))) {
         const QByteArray test = item.toLatin1();
-        on(action, &QAction::triggered, this, [this, test] { testClick(test); });
+        platform::onSignal(action, &QAction::triggered, this, [this, test] { testClick(test); });
         return;
     }
     using Handler = void (TForm1::*)();
@@ -113,7 +106,7 @@ void TForm1::connectMenuItem(QAction *action, const char *name)
     };
     for (const auto &[handlerName, handler] : handlers) {
         if (item == QLatin1String(handlerName))
-            on(action, &QAction::triggered, this, [this, handler] { (this->*handler)(); });
+            platform::onSignal(action, &QAction::triggered, this, [this, handler] { (this->*handler)(); });
     }
 }
 
@@ -167,6 +160,11 @@ void TForm1::switchViews(shell::ViewSwitch trigger)
         panel(v)->setVisible(true);
     for (const shell::View v : row.hidden)
         panel(v)->setVisible(false);
+    // A run the student left for another view is abandoned, so the menus hidden for it come back.
+    if (testRunning_ && !testViewInFront()) {
+        testRunning_ = false;
+        abandonRun();
+    }
 }
 
 void TForm1::layoutViews()

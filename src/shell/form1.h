@@ -132,9 +132,8 @@ private:
 
     // Helpers of the test-run and progress handlers (form1_testing.cpp).
     // -- testing additions: begin
-    class TestRunWatch;              // notices a run left for another view
-    TestRunWatch *testRunWatch_ = nullptr;
-    TestRunWatch *testRunWatch();
+    bool testRunning_ = false; // a run is on screen, between its start and its grading
+    bool testViewInFront() const;
     QByteArray currentTestFile() const;
     void showQuestion(int number);
     void showGrades();

@@ -21,12 +21,10 @@ void TForm1::SpeedButton7Click()
     const SettingsVerdict v = checkSettings({Edit3->text(), Edit4->text(), Edit5->text(), Edit6->text()});
     switch (v.check) {
     case SettingsCheck::PasswordsDiffer:
-        platform::showMessage(this, {platform::MessageKind::Error, QStringLiteral("Error"), v.message,
-                                     platform::MessageButtons::Ok});
+        platform::showBox(this, platform::MessageKind::Error, v.message);
         return;
     case SettingsCheck::Unstorable:
-        platform::showMessage(this, {platform::MessageKind::Warning, QStringLiteral("Warning"), v.message,
-                                     platform::MessageButtons::Ok});
+        platform::showBox(this, platform::MessageKind::Warning, v.message);
         return;
     case SettingsCheck::Ok:
         larendo::access::WriteAdminSettings(v.settings.login, v.settings.password, v.settings.testLogPath);

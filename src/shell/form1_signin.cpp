@@ -14,11 +14,6 @@ using namespace larendo;
 
 namespace {
 
-void showBox(QWidget *parent, platform::MessageKind kind, const char *caption, const QString &text)
-{
-    platform::showMessage(parent, {kind, QString::fromLatin1(caption), text, platform::MessageButtons::Ok});
-}
-
 const QString kWrongNameOrPassword = QStringLiteral("Проверьте правильность имени и пароля!");
 
 } // namespace
@@ -35,20 +30,18 @@ void TForm1::SpeedButton1Click()
     const QString name = Edit2->text();
     const QString password = MaskEdit1->text();
     if (access::checkNewUser(name, password) != access::NameCheck::Ok) {
-        showBox(this, platform::MessageKind::Warning, "Warning", QStringLiteral("Недопустимое имя пользователя."));
+        platform::showBox(this, platform::MessageKind::Warning, QStringLiteral("Недопустимое имя пользователя."));
         return;
     }
     const QByteArray user = platform::toAnsi(name);
     const access::RegistrationResult result = access::RegisterUser(user, platform::toAnsi(password));
     if (result.status == access::Registration::AlreadyRegistered) {
-        showBox(this, platform::MessageKind::Warning, "Warning",
-                QStringLiteral("Пользователь с таким именем уже зарегистрирован."));
+        platform::showBox(this, platform::MessageKind::Warning, QStringLiteral("Пользователь с таким именем уже зарегистрирован."));
         return;
     }
     state_.CurrentUser = user;
     refreshUserList(result.list);
-    showBox(this, platform::MessageKind::Information, "Information",
-            QStringLiteral("Пользователь зарегистрирован.Нажмите \"Далее>>\""));
+    platform::showBox(this, platform::MessageKind::Information, QStringLiteral("Пользователь зарегистрирован.Нажмите \"Далее>>\""));
 }
 
 void TForm1::SpeedButton2Click()
@@ -56,7 +49,7 @@ void TForm1::SpeedButton2Click()
     const access::RemovalResult result =
         access::RemoveUser(platform::toAnsi(Edit2->text()), platform::toAnsi(MaskEdit1->text()));
     if (result.status == access::Removal::WrongPassword) {
-        showBox(this, platform::MessageKind::Error, "Error", kWrongNameOrPassword);
+        platform::showBox(this, platform::MessageKind::Error, kWrongNameOrPassword);
         return;
     }
     refreshUserList(result.list);
@@ -76,7 +69,7 @@ void TForm1::SpeedButton3Click()
         return;
     }
     if (!access::studentPasswordMatches(state_.CurrentUser, typed)) {
-        showBox(this, platform::MessageKind::Error, "Error", kWrongNameOrPassword);
+        platform::showBox(this, platform::MessageKind::Error, kWrongNameOrPassword);
         return;
     }
     for (int n = 1; n <= 10; ++n) {

@@ -11,66 +11,22 @@
 #include "testing/testrun.h"
 
 #include <QComboBox>
-#include <QEvent>
 #include <QFrame>
 #include <QLabel>
 #include <QPlainTextEdit>
 
-#include <functional>
-
 using namespace larendo;
 
-// A run is over for the student as soon as the test view is no longer the
-// front view: a document, the test log or the settings hide it or cover it.
-// The watch sees every change of the views' flags and abandons the run then,
-// so the menus hidden for the run come back. It judges by the panels' own
-// flags, which a minimised or closing window leaves alone.
-class TForm1::TestRunWatch : public QObject {
-public:
-    TestRunWatch(QWidget *testView, QList<QWidget *> viewsInFront, std::function<void()> abandoned, QObject *parent)
-        : QObject(parent), testView_(testView), viewsInFront_(std::move(viewsInFront)), abandoned_(std::move(abandoned))
-    {
-        testView_->installEventFilter(this);
-        for (QWidget *view : viewsInFront_)
-            view->installEventFilter(this);
-    }
-
-    bool running() const { return running_; }
-    void setRunning(bool running) { running_ = running; }
-
-protected:
-    bool eventFilter(QObject *, QEvent *event) override
-    {
-        if (running_ && (event->type() == QEvent::Show || event->type() == QEvent::Hide) && !testViewInFront()) {
-            running_ = false;
-            abandoned_();
-        }
-        return false;
-    }
-
-private:
-    bool testViewInFront() const
-    {
-        if (testView_->isHidden())
-            return false;
-        for (const QWidget *view : viewsInFront_) {
-            if (!view->isHidden())
-                return false;
-        }
-        return true;
-    }
-
-    QWidget *testView_;
-    QList<QWidget *> viewsInFront_;
-    std::function<void()> abandoned_;
-    bool running_ = false;
-};
-
-TForm1::TestRunWatch *TForm1::testRunWatch()
+// The test view is what the student sees: shown, and no view in front of it shown.
+bool TForm1::testViewInFront() const
 {
-    if (!testRunWatch_)
-        testRunWatch_ = new TestRunWatch(Panel3, {Panel1, Panel6, Panel7, Panel4}, [this] { abandonRun(); }, this);
-    return testRunWatch_;
+    if (Panel3->isHidden())
+        return false;
+    for (const QFrame *view : {Panel1, Panel6, Panel7, Panel4}) {
+        if (!view->isHidden())
+            return false;
+    }
+    return true;
 }
 
 QByteArray TForm1::currentTestFile() const { return testing::testFileOf(state_.CurrentTest); }
@@ -97,7 +53,7 @@ void TForm1::Button2Click()
     switchViews(shell::ViewSwitch::TestStart);
     setMenuVisible("Ni", false);
     setMenuVisible("N0", false);
-    testRunWatch()->setRunning(true);
+    testRunning_ = true;
     showQuestion(1);
 }
 
@@ -124,7 +80,7 @@ void TForm1::RadioButtonDblClick(int number)
 
 void TForm1::RadioButton6DblClick()
 {
-    if (!testRunWatch_ || !testRunWatch_->running())
+    if (!testRunning_)
         return; // no run on screen: nothing to answer
     const testing::AnswerOutcome outcome = testing::answerStep(currentTestFile(), state_.ChosenAnswer, state_.Tag,
                                                                state_.CorrectCount, state_.QuestionTotal);
@@ -144,7 +100,7 @@ void TForm1::gradeRun()
     // A log that cannot be written stops here: the test view stays, the next answer grades again.
     testing::appendTestLog(state_.TestLogPath, testing::testLogLine(state_.CurrentUser, platform::now(),
                                                                     state_.CurrentTest, state_.GradeValue));
-    testRunWatch()->setRunning(false);
+    testRunning_ = false;
     NiClick();
     for (int i = 1; i <= 12; ++i) {
         if (state_.Grades[i] >= 3) {

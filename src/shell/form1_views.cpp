@@ -18,12 +18,6 @@ using namespace platform;
 
 namespace {
 
-template <typename Handler>
-void onClick(QAbstractButton *button, QObject *context, Handler handler)
-{
-    QObject::connect(button, &QAbstractButton::clicked, context, [handler] { platform::guarded(handler); });
-}
-
 QLineEdit *makeEdit(QWidget *parent, const char *name, int x, int y, int w, int h, const QFont &font,
                     bool password = false)
 {
@@ -58,7 +52,7 @@ void TForm1::buildViews()
     Button2 = new QPushButton(QStringLiteral("Button2"), client_);
     Button2->setObjectName(QStringLiteral("Button2"));
     Button2->setVisible(false);
-    onClick(Button2, this, [this] { Button2Click(); });
+    onSignal(Button2, &QAbstractButton::clicked, this, [this] { Button2Click(); });
     layoutViews();
 }
 
@@ -76,7 +70,7 @@ void TForm1::buildProgressView()
     ComboBox1->setGeometry(360, 88, 420, 30);
     ComboBox1->setFont(formFont("MS Sans Serif", 16, true));
     ComboBox1->setVisible(false);
-    connect(ComboBox1, &QComboBox::activated, this, [this] { platform::guarded([this] { ComboBox1Select(); }); });
+    onSignal(ComboBox1, &QComboBox::activated, this, [this] { ComboBox1Select(); });
 
     makeLabel(Panel2, "Label40", QStringLiteral("№ Теста (Темы)"), bold16, colors::White, 80, 146);
     makeLabel(Panel2, "Label41", QStringLiteral("Оценка"), bold16, colors::White, 300, 146);
@@ -100,7 +94,7 @@ void TForm1::buildProgressView()
     note->setAlignment(Qt::AlignCenter);
     SpeedButton4 = makeSpeedButton(Panel2, "SpeedButton4", QStringLiteral("<<Назад"), ":/images/btn_back.png",
                                    formFont("MS Sans Serif", 19, true), 100, kRowTop + 10 * kRowStep + 16, 200, 52);
-    onClick(SpeedButton4, this, [this] { SpeedButton4Click(); });
+    onSignal(SpeedButton4, &QAbstractButton::clicked, this, [this] { SpeedButton4Click(); });
 }
 
 void TForm1::buildTestView()
@@ -128,16 +122,14 @@ void TForm1::buildTestView()
         RadioButtons[i] = button;
         if (i == 6) { // the hidden sixth button only carries the answer step
             button->setVisible(false);
-            connect(button, &DblClickRadioButton::doubleClicked, this,
-                    [this] { platform::guarded([this] { RadioButton6DblClick(); }); });
+            onSignal(button, &DblClickRadioButton::doubleClicked, this, [this] { RadioButton6DblClick(); });
             continue;
         }
         const int y = 8 + (i - 1) * (kRowHeight + 2);
         makeLabel(Panel5, QByteArray("Label" + QByteArray::number(43 + i)).constData(), QString(QLatin1Char(letters[i - 1])),
                   formFont("Times New Roman", 27, true), colors::Black, 14, y + (kRowHeight - 32) / 2, 30, 32);
         button->setGeometry(50, y, 825, kRowHeight);
-        connect(button, &DblClickRadioButton::doubleClicked, this,
-                [this, i] { platform::guarded([this, i] { RadioButtonDblClick(i); }); });
+        onSignal(button, &DblClickRadioButton::doubleClicked, this, [this, i] { RadioButtonDblClick(i); });
     }
 }
 
@@ -169,7 +161,7 @@ void TForm1::buildTestLogView()
                                    formFont("MS Sans Serif", 19, true), 0, 0, 170, 52);
     SpeedButton5->setFixedSize(170, 52);
     layout->addWidget(SpeedButton5, 0, Qt::AlignTop);
-    onClick(SpeedButton5, this, [this] { SpeedButton5Click(); });
+    onSignal(SpeedButton5, &QAbstractButton::clicked, this, [this] { SpeedButton5Click(); });
 }
 
 void TForm1::buildSettingsView()
@@ -198,8 +190,8 @@ void TForm1::buildSettingsView()
                                    formFont("MS Sans Serif", 19, true), 48, 410, 210, 56);
     SpeedButton6 = makeSpeedButton(Panel7, "SpeedButton6", QStringLiteral("Назад"), ":/images/btn_back.png",
                                    formFont("MS Sans Serif", 19, true), 278, 410, 210, 56);
-    onClick(SpeedButton7, this, [this] { SpeedButton7Click(); });
-    onClick(SpeedButton6, this, [this] { SpeedButton6Click(); });
+    onSignal(SpeedButton7, &QAbstractButton::clicked, this, [this] { SpeedButton7Click(); });
+    onSignal(SpeedButton6, &QAbstractButton::clicked, this, [this] { SpeedButton6Click(); });
     makePicture(Panel7, "Image3", ":/images/settings.png", 580, 70, 260, 260);
     QLabel *title = makeLabel(Panel7, "Label36", QStringLiteral("Ларендо"), formFont("Times New Roman", 64, true),
                               colors::Blue, 0, 520, 924, 90);
@@ -235,7 +227,7 @@ void TForm1::buildSignInView()
     SpeedButton2 = makeSpeedButton(Panel4, "SpeedButton2", QStringLiteral("Удалить пользователя"),
                                    ":/images/btn_delete.png", button, 216, 480, 361, 65);
     setTabOrder(Edit2, MaskEdit1);
-    onClick(SpeedButton3, this, [this] { SpeedButton3Click(); });
-    onClick(SpeedButton1, this, [this] { SpeedButton1Click(); });
-    onClick(SpeedButton2, this, [this] { SpeedButton2Click(); });
+    onSignal(SpeedButton3, &QAbstractButton::clicked, this, [this] { SpeedButton3Click(); });
+    onSignal(SpeedButton1, &QAbstractButton::clicked, this, [this] { SpeedButton1Click(); });
+    onSignal(SpeedButton2, &QAbstractButton::clicked, this, [this] { SpeedButton2Click(); });
 }
