@@ -2,6 +2,9 @@
 
 #include "platform/widgets.h"
 
+#include <QDir>
+#include <QFontMetrics>
+#include <QLabel>
 #include <QPushButton>
 
 using namespace platform;
@@ -33,6 +36,10 @@ TOKRightDlg::TOKRightDlg(QWidget *parent) : QDialog(parent)
     }
     makeLabel(this, "Label5", QStringLiteral("Учебный центр кафедры, 2026 год"), font, colors::Black, 176, 170, 370, 22);
 
+    // A long path is shortened in the middle; the whole one is its tooltip and can be selected.
+    CourseFolderLabel = makeLabel(this, "Label6", {}, formFont("MS Sans Serif", 13), colors::Black, 16, 196, 527, 20);
+    CourseFolderLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
+
     centreOnScreen(this);
 
     OKBtn = new QPushButton(QStringLiteral("Закрыть"), this);
@@ -45,3 +52,11 @@ TOKRightDlg::TOKRightDlg(QWidget *parent) : QDialog(parent)
 }
 
 void TOKRightDlg::OKBtnClick() { done(QDialog::Accepted); }
+
+void TOKRightDlg::showCourseFolder(const QString &folder)
+{
+    const QString text = QStringLiteral("Папка курса: ") + QDir::toNativeSeparators(folder);
+    CourseFolderLabel->setText(
+        QFontMetrics(CourseFolderLabel->font()).elidedText(text, Qt::ElideMiddle, CourseFolderLabel->width()));
+    CourseFolderLabel->setToolTip(text);
+}

@@ -1,10 +1,13 @@
-// Program entry: creates every window once, hidden, in a fixed order, shows
-// the title screen modally, then runs until the main window is closed.
+// Program entry: enters the course folder, creates every window once, hidden,
+// in a fixed order, shows the title screen modally, then runs until the main
+// window is closed.
 #include "admin/form2.h"
 #include "content/aboutdialog.h"
 #include "content/authorwindow.h"
 #include "form1.h"
 #include "form3.h"
+#include "platform/coursefolder.h"
+#include "platform/ui.h"
 #include "platform/widgets.h"
 
 #include <QApplication>
@@ -12,6 +15,8 @@
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
+
+#include <cstdio>
 
 
 int main(int argc, char *argv[])
@@ -29,10 +34,20 @@ int main(int argc, char *argv[])
                      QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         app.installTranslator(&qtTexts);
 
+    // Every data path is formed from the current directory: enter the course folder first.
+    const platform::CourseFolderChoice course =
+        platform::enterCourseFolder(app.arguments().mid(1), platform::installedPlaces());
+    if (!course.error.isEmpty()) {
+        std::fprintf(stderr, "larendo: %s\n", qPrintable(course.error));
+        platform::reportError(course.error);
+        return 1;
+    }
+
     TForm1 form1;
     TForm2 form2(&form1.runState().SavedDirectory, &form1);
     TForm3 form3(&form1);
     TOKRightDlg about(&form1);
+    about.showCourseFolder(course.folder);
     TForm5 form5;
     form1.setSecondaryWindows(&form2, &about, &form5);
 
