@@ -9,6 +9,7 @@ PACKAGES=(
   libqt6webenginecore6-bin libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev libinih-dev
   fonts-liberation fonts-dejavu-core qt6-translations-l10n
+  dpkg-dev file desktop-file-utils appstream
 )
 
 install_packages() {
