@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFrame>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QTest>
@@ -281,6 +282,22 @@ TEST_F(Shell, InformationWindows)
     EXPECT_TRUE(shown("Panel1"));
     form1->close();
     EXPECT_FALSE(form5->isVisible());
+}
+
+TEST_F(Shell, AboutDialogNamesTheCourseFolderInUse)
+{
+    start();
+    auto *line = about->findChild<QLabel *>(QStringLiteral("Label6"));
+    ASSERT_NE(line, nullptr);
+    about->showCourseFolder(dir());
+    EXPECT_EQ(line->text(), QStringLiteral("Папка курса: ") + dir());
+    // A path too long for the line is shortened in the middle; the tooltip holds it whole.
+    const QString deep = dir() + QStringLiteral("/курсы/") + QString(120, u'к') + QStringLiteral("/course");
+    about->showCourseFolder(deep);
+    EXPECT_EQ(line->toolTip(), QStringLiteral("Папка курса: ") + deep);
+    EXPECT_TRUE(line->text().startsWith(QStringLiteral("Папка курса: ")));
+    EXPECT_TRUE(line->text().endsWith(QStringLiteral("/course")));
+    EXPECT_LE(line->fontMetrics().horizontalAdvance(line->text()), line->width());
 }
 
 TEST(ProgramStart, FindsTheDocumentOfACommandLine)
