@@ -1,7 +1,8 @@
 #pragma once
 // Data paths. The course folder comes from Windows: paths are written with
 // backslashes and file names in any letter case. Every data path of the
-// program is formed here.
+// program is formed here, from the current directory: at start-up the program
+// makes its course folder the current directory (coursefolder.h).
 #include <QByteArray>
 #include <QString>
 
