@@ -27,6 +27,11 @@ QStringList snapshot(const QString &folder)
     return entries;
 }
 
+QStringList entries(const QString &folder)
+{
+    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+}
+
 } // namespace
 
 // A temporary tree: an installed course with read-only files, a user data
@@ -63,8 +68,7 @@ TEST_F(CourseFolder, StartInAnEmptyFolderMakesAndEntersTheUsersOwnCourse)
     EXPECT_EQ(QDir::currentPath(), places.userCourse);
     EXPECT_EQ(snapshot(places.userCourse), snapshot(places.bundledCourse));
     EXPECT_TRUE(snapshot(places.currentDirectory).isEmpty()); // nothing written where it was started
-    EXPECT_EQ(QDir(path(QStringLiteral("home/larendo"))).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
-              QStringList{QStringLiteral("course")}); // no copy left aside
+    EXPECT_EQ(entries(path(QStringLiteral("home/larendo"))), QStringList{QStringLiteral("course")}); // no copy left aside
     QDirIterator it(places.userCourse, QDir::Files, QDirIterator::Subdirectories);
     while (it.hasNext())
         EXPECT_TRUE(QFile::permissions(it.next()) & QFileDevice::WriteOwner) << it.filePath().toStdString();
@@ -142,4 +146,17 @@ TEST_F(CourseFolder, RefusalNamesTheFolderAndWritesNothing)
         EXPECT_EQ(QDir::currentPath(), c.places.currentDirectory);
         EXPECT_EQ(snapshot(dir()), before);
     }
+}
+
+TEST_F(CourseFolder, CopyCutShortLeavesNoCourseBehind)
+{
+    // A file that cannot be read stops the copy half-way.
+    ASSERT_TRUE(QFile::link(path(QStringLiteral("share/course/gone")), path(QStringLiteral("share/course/data/zz"))));
+    QDir::setCurrent(places.currentDirectory);
+    const CourseFolderChoice choice = enterCourseFolder({}, places);
+    EXPECT_TRUE(choice.error.startsWith(
+        QStringLiteral("Не удалось создать папку курса «%1»: не удалось скопировать файл").arg(places.userCourse)))
+        << choice.error.toStdString();
+    EXPECT_EQ(QDir::currentPath(), places.currentDirectory);
+    EXPECT_TRUE(entries(path(QStringLiteral("home/larendo"))).isEmpty());
 }
