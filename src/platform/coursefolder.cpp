@@ -10,6 +10,8 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
+#include <algorithm>
+
 #ifndef LARENDO_BUNDLED_COURSE
 #define LARENDO_BUNDLED_COURSE "../share/larendo/course"
 #endif
