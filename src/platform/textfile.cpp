@@ -101,6 +101,8 @@ QByteArray readFirstLine(const QString &fullPath)
 
 QList<QByteArray> readAllLines(const QString &fullPath) { return splitLines(readSequential(fullPath)); }
 
+QByteArray readWholeFile(const QString &fullPath) { return readSequential(fullPath); }
+
 void rewriteText(const QString &fullPath, const QList<QByteArray> &lines)
 {
     QSaveFile file(fullPath);

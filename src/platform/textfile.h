@@ -24,6 +24,9 @@ void saveLines(const QString &fullPath, const QList<QByteArray> &lines);
 QByteArray readFirstLine(const QString &fullPath);
 QList<QByteArray> readAllLines(const QString &fullPath);
 
+// The whole file as bytes, for text whose encoding is still to be found out.
+QByteArray readWholeFile(const QString &fullPath);
+
 // Replaces a text file crash-safely with the lines, each ended by CR LF.
 void rewriteText(const QString &fullPath, const QList<QByteArray> &lines);
 
