@@ -8,7 +8,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace larendo::admin {
 
@@ -77,25 +76,13 @@ QString courseTestPath(const QString &courseDir, int number)
     return platform::dataPath(QDir(courseDir).filePath(QStringLiteral("data/tests/test%1.ini").arg(number)));
 }
 
-namespace {
-
-// Replaces path with bytes in one crash-safe step.
-void replaceFile(const QString &path, const QByteArray &bytes)
-{
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        platform::raise(QStringLiteral("Не удалось записать файл \"%1\": %2").arg(QDir::toNativeSeparators(path), file.errorString()));
-}
-
-} // namespace
-
 void installTest(const QString &builtFile, const QString &courseDir, int number)
 {
     const QByteArray test = platform::readWholeFile(builtFile);
     const QString target = courseTestPath(courseDir, number);
     if (platform::fileExists(target))
-        replaceFile(target + QStringLiteral(".bak"), platform::readWholeFile(target));
-    replaceFile(target, test);
+        platform::replaceFile(target + QStringLiteral(".bak"), platform::readWholeFile(target));
+    platform::replaceFile(target, test);
 }
 
 OpenedTest writeSourceOfTest(const QString &testPath, const QString &sourcePath)

@@ -5,6 +5,7 @@
 #include "platform/codec.h"
 #include "platform/convert.h"
 #include "platform/error.h"
+#include "platform/textfile.h"
 
 namespace larendo::admin {
 
@@ -127,6 +128,8 @@ QByteArray gradeSheetCsv(const GradeSheet &sheet)
     lines.append(means.join(u';'));
     return "\xEF\xBB\xBF" + lines.join(QStringLiteral("\r\n")).toUtf8() + "\r\n";
 }
+
+void saveGradeSheetCsv(const GradeSheet &sheet, const QString &fullPath) { platform::replaceFile(fullPath, gradeSheetCsv(sheet)); }
 
 QString gradeSheetHtml(const GradeSheet &sheet, const QDateTime &at)
 {

@@ -46,6 +46,10 @@ inline const QString kMeanCaption = QStringLiteral("Средний балл");
 // one that a spreadsheet would take for a formula gets a leading "'".
 QByteArray gradeSheetCsv(const GradeSheet &sheet);
 
+// Writes the CSV to fullPath in one crash-safe replacement; raises "Cannot
+// create file ..." when it cannot.
+void saveGradeSheetCsv(const GradeSheet &sheet, const QString &fullPath);
+
 // The sheet as an HTML page for printing, with its title and the moment it was made.
 QString gradeSheetHtml(const GradeSheet &sheet, const QDateTime &at);
 

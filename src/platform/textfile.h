@@ -30,6 +30,9 @@ QByteArray readWholeFile(const QString &fullPath);
 // Replaces a text file crash-safely with the lines, each ended by CR LF.
 void rewriteText(const QString &fullPath, const QList<QByteArray> &lines);
 
+// Replaces a file crash-safely with bytes ("Cannot create file ...").
+void replaceFile(const QString &fullPath, const QByteArray &bytes);
+
 // Appends one line and CR LF, creating the file when it is missing.
 void appendLine(const QString &fullPath, const QByteArray &line);
 

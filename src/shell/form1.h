@@ -17,6 +17,7 @@ class QPushButton;
 class QToolButton;
 class QWebEngineView;
 class TForm2;
+class TGradeSheet;
 class TOKRightDlg;
 class TForm5;
 
@@ -87,6 +88,7 @@ public:
     void N30Click();
     void SpeedButton5Click();
     void nredClick();
+    void NvedClick();
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -143,6 +145,7 @@ private:
 
     // Helpers of the administration handlers (form1_admin.cpp).
     // -- admin additions: begin
+    TGradeSheet *gradeSheet_ = nullptr; // made at its first opening, kept afterwards
     // -- admin additions: end
 
     shell::RunState state_;

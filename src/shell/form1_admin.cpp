@@ -3,9 +3,12 @@
 
 #include "access/adminsettings.h"
 #include "admin/form2.h"
+#include "admin/gradesheetview.h"
 #include "admin/settingsview.h"
 #include "admin/testlogview.h"
+#include "menutable.h"
 #include "platform/ui.h"
+#include "testing/testrun.h"
 
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -27,9 +30,18 @@ void TForm1::SpeedButton7Click()
         platform::showBox(this, platform::MessageKind::Warning, v.message);
         return;
     case SettingsCheck::Ok:
-        larendo::access::WriteAdminSettings(v.settings.login, v.settings.password, v.settings.testLogPath);
-        return;
+        break;
     }
+    // A log the runs could not write would show up only when a student finishes a test.
+    if (const QString problem = logPathProblem(v.settings.testLogPath); !problem.isEmpty()) {
+        const platform::Message ask{platform::MessageKind::Warning, QStringLiteral("Warning"),
+                                    problem + QStringLiteral("\n\nВсе равно сохранить настройки с этим путем?"),
+                                    platform::MessageButtons::OkCancel};
+        if (platform::showMessage(this, ask) != platform::MessageAnswer::Ok)
+            return;
+    }
+    larendo::access::WriteAdminSettings(v.settings.login, v.settings.password, v.settings.testLogPath);
+    platform::showBox(this, platform::MessageKind::Information, kSettingsSaved);
 }
 
 // The view switches first, so a log that cannot be read still leaves it shown
@@ -42,3 +54,28 @@ void TForm1::N30Click()
 
 void TForm1::SpeedButton5Click() { switchViews(shell::ViewSwitch::TestLogBack); }
 void TForm1::nredClick() { form2_->exec(); }
+
+namespace {
+
+// The tests the menu offers: its test items that are ever shown.
+QList<int> offeredTests()
+{
+    QList<int> tests;
+    for (const shell::MenuEntry &e : shell::menuTable()) {
+        const int index = larendo::testing::testIndex(QByteArray(e.name));
+        if (index > 0 && e.visibleAtCreation)
+            tests.append(index);
+    }
+    return tests;
+}
+
+} // namespace
+
+void TForm1::NvedClick()
+{
+    const larendo::admin::GradeSheet sheet = larendo::admin::loadGradeSheet(offeredTests());
+    if (!gradeSheet_)
+        gradeSheet_ = new TGradeSheet(this);
+    gradeSheet_->showSheet(sheet);
+    gradeSheet_->exec();
+}
