@@ -14,6 +14,7 @@ class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
+class QTimer;
 class QToolButton;
 class QWebEngineView;
 class TForm2;
@@ -146,6 +147,10 @@ private:
     // Helpers of the administration handlers (form1_admin.cpp).
     // -- admin additions: begin
     TGradeSheet *gradeSheet_ = nullptr; // made at its first opening, kept afterwards
+    QList<QByteArray> logLines_;        // the test log on show; its first logShown_ lines are in Memo2
+    qsizetype logShown_ = 0;
+    QTimer *logFill_ = nullptr;         // adds the rest of a long log while the first part is already read
+    void fillTestLog();
     // -- admin additions: end
 
     shell::RunState state_;

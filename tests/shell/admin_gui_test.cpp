@@ -282,6 +282,28 @@ TEST_F(Admin, LongLogLinesWrapInTheMemo)
     EXPECT_EQ(readFile(QStringLiteral("log.txt")), ansi(words.constData()) + "\r\n" + blankless + "\r\n");
 }
 
+TEST_F(Admin, ALongLogShowsItsFirstPartAtOnceAndTheRestFollows)
+{
+    QByteArray log;
+    for (int i = 1; i <= 5000; ++i)
+        log += ansi("Иванов") + " | 12:30:05 | 01.02.2010 | test1 | " + QByteArray::number(i) + "\r\n";
+    writeFile(QStringLiteral("log.txt"), log);
+    signInAsAdministrator();
+    auto *memo = control<QPlainTextEdit>("Memo2");
+    trigger("N30");
+    EXPECT_EQ(memo->blockCount(), 2000); // readable at once
+    EXPECT_FALSE(memo->document()->isUndoRedoEnabled());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return memo->blockCount() == 5000; }, 10000));
+    EXPECT_EQ(memo->toPlainText() + u'\n', platform::fromAnsi(log).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    // Opened again before the rest arrived: the file once, not twice.
+    trigger("N30");
+    trigger("N30");
+    // The view takes typing again (undo included) once the whole log is in.
+    EXPECT_TRUE(QTest::qWaitFor([&] { return memo->document()->isUndoRedoEnabled(); }, 10000));
+    EXPECT_EQ(memo->blockCount(), 5000);
+    EXPECT_TRUE(messages.empty());
+}
+
 // ---- authoring window
 
 class AuthoringWindow : public Admin {
