@@ -134,7 +134,7 @@ void saveGradeSheetCsv(const GradeSheet &sheet, const QString &fullPath) { platf
 QString gradeSheetHtml(const GradeSheet &sheet, const QDateTime &at)
 {
     QString html = QStringLiteral("<html><body><h2>Ведомость</h2><p>Составлена %1 в %2. Пользователей: %3.</p>"
-                                  "<table border=\"1\" cellspacing=\"0\" cellpadding=\"4\"><tr><th>%4</th>")
+                                  "<table border=\"1\" cellspacing=\"0\" cellpadding=\"4\" width=\"100%\"><tr><th>%4</th>")
                        .arg(at.date().toString(u"dd.MM.yyyy"), at.time().toString(u"HH:mm"))
                        .arg(sheet.rows.size())
                        .arg(kNameCaption);

@@ -11,6 +11,7 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QSortFilterProxyModel>
+#include <QStandardPaths>
 #include <QStandardItemModel>
 #include <QTableView>
 #include <QTextDocument>
@@ -136,15 +137,32 @@ void TGradeSheet::showSheet(const GradeSheet &sheet)
     Table->resizeColumnsToContents();
 }
 
+GradeSheet TGradeSheet::sheetAsShown() const
+{
+    GradeSheet shown = sheet_;
+    shown.rows.clear();
+    const QAbstractItemModel *view = Table->model();
+    for (int r = 0; r < view->rowCount(); ++r) {
+        const int row = static_cast<const QSortFilterProxyModel *>(view)->mapToSource(view->index(r, 0)).row();
+        if (row < sheet_.rows.size()) // the means' row is not a user's
+            shown.rows.append(sheet_.rows[row]);
+    }
+    return shown;
+}
+
 void TGradeSheet::ExportClick()
 {
-    const std::optional<QString> file = platform::chooseFile(
-        this, {platform::FileDialogKind::Save, QStringLiteral("Экспорт ведомости"),
-               QDir::current().filePath(QStringLiteral("vedomost.csv")),
-               QStringLiteral("Таблица CSV (*.csv);;Все файлы (*)")});
+    // The teacher's documents rather than the course folder, which a whole class may share.
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (folder.isEmpty() || !QDir(folder).exists())
+        folder = QDir::homePath();
+    const QString name = QStringLiteral("Ведомость %1.csv").arg(platform::now().date().toString(u"dd.MM.yyyy"));
+    const std::optional<QString> file =
+        platform::chooseFile(this, {platform::FileDialogKind::Save, QStringLiteral("Экспорт ведомости"),
+                                    QDir(folder).filePath(name), QStringLiteral("Таблица CSV (*.csv);;Все файлы (*)")});
     if (!file)
         return;
-    saveGradeSheetCsv(sheet_, *file);
+    saveGradeSheetCsv(sheetAsShown(), *file);
     platform::showBox(this, platform::MessageKind::Information,
                       QStringLiteral("Ведомость записана в файл:\n%1").arg(QDir::toNativeSeparators(*file)));
 }
@@ -153,7 +171,7 @@ void TGradeSheet::printTo(QPrinter &printer) const
 {
     QTextDocument document;
     document.setDefaultFont(QFont(QStringLiteral("Times New Roman"), 11));
-    document.setHtml(gradeSheetHtml(sheet_, platform::now()));
+    document.setHtml(gradeSheetHtml(sheetAsShown(), platform::now()));
     document.print(&printer);
 }
 

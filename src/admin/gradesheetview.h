@@ -31,6 +31,9 @@ public:
     QPushButton *CloseButton = nullptr;
 
 private:
+    // The sheet with its rows in the order the table shows them now.
+    larendo::admin::GradeSheet sheetAsShown() const;
+
     larendo::admin::GradeSheet sheet_;
     QStandardItemModel *model_ = nullptr;
 };

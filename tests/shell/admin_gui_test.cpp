@@ -654,6 +654,7 @@ TEST_F(GradeSheetWindow, ShowsTheClassSortsExportsAndPrints)
         sheet->ExportButton->click();
         ASSERT_EQ(fileRequests.size(), 1u);
         EXPECT_EQ(fileRequests[0].kind, platform::FileDialogKind::Save);
+        EXPECT_TRUE(fileRequests[0].suggested.endsWith(QStringLiteral(".csv"))) << fileRequests[0].suggested.toStdString();
         EXPECT_TRUE(messages.back().text.contains(QDir::toNativeSeparators(path(QStringLiteral("out/class.csv")))));
 
         // The print dialog's choice: a PDF file.
@@ -676,8 +677,9 @@ TEST_F(GradeSheetWindow, ShowsTheClassSortsExportsAndPrints)
         sheet->PrintButton->click();
     });
     const QByteArray csv = readFile(QStringLiteral("out/class.csv"));
+    // In the order the table showed: by test 1, best first.
     EXPECT_TRUE(csv.startsWith("\xEF\xBB\xBF" + QStringLiteral("Пользователь;Тест №1;Тест №2;Тест №3;Тест №4;Тест №5;Примечание\r\n"
-                                                               "Петров;3;5;;;;\r\n").toUtf8()))
+                                                               "Андреева;5;4;4;;;\r\nПетров;3;5;;;;\r\n").toUtf8()))
         << csv.toStdString();
     EXPECT_TRUE(csv.endsWith(QStringLiteral("Средний балл;4,00;4,50;4,00;;;\r\n").toUtf8())) << csv.toStdString();
     const QByteArray pdf = readFile(QStringLiteral("out/class.pdf"));
