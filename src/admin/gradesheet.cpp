@@ -85,8 +85,13 @@ GradeSheet loadGradeSheet(const QList<int> &tests)
     GradeSheet sheet;
     sheet.tests = tests;
     for (const QByteArray &user : access::loadUserList()) {
-        if (!user.isEmpty())
+        if (user.isEmpty())
+            continue;
+        try {
             sheet.rows.append(readRow(user, tests));
+        } catch (const platform::PlatformError &e) { // the file itself failed: say so in the row and go on
+            sheet.rows.append({platform::fromAnsi(user), QList<int>(tests.size(), kUnreadable), e.message()});
+        }
     }
     sheet.means = meansOf(sheet.rows, tests.size());
     return sheet;
