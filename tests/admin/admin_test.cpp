@@ -405,6 +405,11 @@ TEST(SheetCsv, FieldsASpreadsheetWouldMisreadAreGuarded)
     EXPECT_EQ(lines[1], QStringLiteral("\"'=HYPERLINK(\"\"x\"\")\";5;"));
     EXPECT_EQ(lines[2], QStringLiteral("\"a;b\";;"));
     EXPECT_EQ(lines[3], QStringLiteral("'-1;;"));
+    // The printed page shows a name as typed, never as markup.
+    sheet.rows[1].name = QStringLiteral("<b>Ли</b>");
+    const QString html = gradeSheetHtml(sheet, QDateTime(QDate(2026, 12, 11), QTime(9, 5)));
+    EXPECT_TRUE(html.contains(QStringLiteral("&lt;b&gt;Ли&lt;/b&gt;"))) << html.toStdString();
+    EXPECT_TRUE(html.contains(QStringLiteral("11.12.2026 в 09:05"))) << html.toStdString();
     // No users: the header and the empty means.
     EXPECT_EQ(gradeSheetCsv({{1, 2}, {}, {std::nullopt, std::nullopt}}),
               QByteArray("\xEF\xBB\xBF") + QStringLiteral("Пользователь;Тест №1;Тест №2;Примечание\r\nСредний балл;;;\r\n").toUtf8());
