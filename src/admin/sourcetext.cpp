@@ -62,6 +62,21 @@ bool hasNonAscii(const QByteArray &bytes)
     return false;
 }
 
+// UTF-16 saved without a mark holds a NUL in every other byte of Latin text,
+// which no text in a single-byte code page does: odd positions for
+// little-endian, even ones for big-endian.
+bool hasNul(const QByteArray &bytes) { return bytes.contains('\0'); }
+
+bool nulsAtOddBytes(const QByteArray &bytes)
+{
+    qsizetype odd = 0, even = 0;
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        if (bytes[i] == '\0')
+            ++(i % 2 ? odd : even);
+    }
+    return odd >= even;
+}
+
 QString decoded(const QByteArray &bytes, SourceEncoding encoding)
 {
     switch (encoding) {
@@ -70,9 +85,10 @@ QString decoded(const QByteArray &bytes, SourceEncoding encoding)
     case SourceEncoding::Utf8:
         return QString::fromUtf8(bytes);
     case SourceEncoding::Utf16: {
-        const bool little = bytes.startsWith(kUtf16LeMark);
+        const bool marked = bytes.startsWith(kUtf16LeMark) || bytes.startsWith(kUtf16BeMark);
+        const bool little = marked ? bytes.startsWith(kUtf16LeMark) : nulsAtOddBytes(bytes);
         QStringDecoder decoder(little ? QStringDecoder::Utf16LE : QStringDecoder::Utf16BE);
-        return decoder.decode(bytes.mid(2));
+        return decoder.decode(marked ? bytes.mid(2) : bytes);
     }
     case SourceEncoding::Windows1251:
         break;
@@ -207,6 +223,8 @@ SourceEncoding detectEncoding(const QByteArray &bytes)
         return SourceEncoding::Utf8WithMark;
     if (bytes.startsWith(kUtf16LeMark) || bytes.startsWith(kUtf16BeMark))
         return SourceEncoding::Utf16;
+    if (hasNul(bytes))
+        return SourceEncoding::Utf16; // without its mark
     if (hasNonAscii(bytes) && isStrictUtf8(bytes))
         return SourceEncoding::Utf8;
     return SourceEncoding::Windows1251;

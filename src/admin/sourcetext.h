@@ -17,11 +17,12 @@ enum class SourceEncoding {
     Windows1251,
     Utf8,         // no mark; told by its byte sequences
     Utf8WithMark,
-    Utf16,        // little- or big-endian, told by its mark
+    Utf16,        // little- or big-endian, told by its mark (or, without one, by where its NUL bytes stand)
 };
 
-// Decided by content: a mark first, then whether the bytes are UTF-8 with at
-// least one character beyond ASCII; anything else is Windows-1251.
+// Decided by content: a mark first, then NUL bytes (only UTF-16 has them),
+// then whether the bytes are UTF-8 with at least one character beyond ASCII;
+// anything else is Windows-1251.
 SourceEncoding detectEncoding(const QByteArray &bytes);
 
 // "Windows-1251", "UTF-8" ... for messages.

@@ -210,6 +210,9 @@ TEST_F(Authoring, EveryUsualEncodingBuildsTheSameBytes)
         {"utf-8-with-mark", "\xEF\xBB\xBF" + QByteArray(kSource), SourceEncoding::Utf8WithMark},
         {"utf-16-le", encoded(kSource, QStringConverter::Utf16LE, true), SourceEncoding::Utf16},
         {"utf-16-be", encoded(kSource, QStringConverter::Utf16BE, true), SourceEncoding::Utf16},
+        // Rare, but never built into a test of NUL characters.
+        {"utf-16-le-without-mark", encoded(kSource, QStringConverter::Utf16LE, false), SourceEncoding::Utf16},
+        {"utf-16-be-without-mark", encoded(kSource, QStringConverter::Utf16BE, false), SourceEncoding::Utf16},
     };
     QByteArray first;
     for (const Case &c : cases) {
