@@ -185,7 +185,7 @@ void fromAnswerKeyBank(QList<QByteArray> &lines, QList<SourceProblem> &problems)
         QByteArray &line = lines[i];
         const int number = static_cast<int>(i + 1);
         if (isAnswerKeyLine(line)) {
-            const QByteArray named = line.trimmed().mid(kAnswerKey.size()).trimmed();
+            const QByteArray named = line.trimmed().mid(kAnswerKey.size()).trimmed().toUpper();
             const bool letter = named.size() == 1 && named[0] >= 'A' && named[0] <= 'E';
             if (!letter)
                 problems.append({number, QStringLiteral("после «ANSWER:» должна стоять латинская буква ответа (A–E)")});
