@@ -248,7 +248,7 @@ TEST(SourceText, CharactersTheCodePageLacksAreRefusedByLine)
 TEST_F(Authoring, AnswerKeyBankBuildsTheSameTestAsItsMarkedTwin)
 {
     const char marked[] = "1. Первый вопрос?\r\nA) один\r\nB) два*\r\n\r\n2. Второй вопрос?\r\nA) да*\r\nB) нет\r\nC) не знаю\r\n";
-    const char bank[] = "1. Первый вопрос?\nA. один\nB. два\nANSWER: B\n\n2. Второй вопрос?\nA) да\nB) нет\nC. не знаю\nANSWER: a\n";
+    const char bank[] = "1. Первый вопрос?\nA. один\nB. два\nANSWER: B\n\n2. Второй вопрос?\nA) да\nB) нет\nC. не знаю\nANSWER:a\n";
     writeFile(QStringLiteral("marked.txt"), ansi(marked));
     writeFile(QStringLiteral("bank.txt"), QByteArray(bank));
     ASSERT_EQ(buildTest(QStringLiteral("marked"), QStringLiteral("marked.txt"), {}).outcome, BuildOutcome::Built);
