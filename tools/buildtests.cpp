@@ -2,6 +2,7 @@
 //   buildtests <folder of testN.txt> <folder of the test files>
 // Every "<name>.txt" of the first folder becomes "<name>.ini" in the second.
 // An old test file is removed first, so the result is the source's alone.
+#include "admin/sourcetext.h"
 #include "platform/codec.h"
 #include "platform/error.h"
 #include "platform/textfile.h"
@@ -34,12 +35,13 @@ int main(int argc, char **argv)
         const QString source = sources.absoluteFilePath(name);
         const QString base = QFileInfo(name).completeBaseName();
         try {
-            const QList<QByteArray> lines = platform::readAllLines(source);
+            // In whichever encoding an editor saved it, as the authoring window reads it.
+            const larendo::admin::SourceLines text = larendo::admin::readSourceText(platform::readWholeFile(source));
             QFile::remove(target + u'/' + base + QStringLiteral(".ini"));
             // The store names files from the current directory.
             QDir::setCurrent(target);
             const larendo::testing::BuildResult result =
-                larendo::testing::buildTestFile(lines, "\\" + platform::toAnsi(base) + ".ini");
+                larendo::testing::buildTestFile(text.lines, "\\" + platform::toAnsi(base) + ".ini", text.problems);
             if (!result.ok) {
                 std::fprintf(stderr, "%s:\n%s\n", qPrintable(source), qPrintable(result.problemText()));
                 ++failures;

@@ -1,8 +1,13 @@
 #include "authoring.h"
 
 #include "platform/codec.h"
+#include "platform/error.h"
 #include "platform/paths.h"
 #include "platform/textfile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 
 namespace larendo::admin {
 
@@ -19,15 +24,38 @@ bool isPlainTestName(const QString &name)
 
 QByteArray testFileFor(const QString &name) { return '\\' + platform::toAnsi(name) + ".ini"; }
 
-AuthoringResult buildTest(const QString &testName, const QString &sourcePath)
+AuthoringResult buildTest(const QString &testName, const QString &sourcePath, const ConfirmReplace &confirm)
 {
     AuthoringResult result;
     if (!isPlainTestName(testName))
         return result;
-    const QList<QByteArray> lines = platform::readAllLines(platform::dataPath(sourcePath));
-    result.build = larendo::testing::buildTestFile(lines, testFileFor(testName));
+    const SourceLines source = readSourceText(platform::readWholeFile(platform::dataPath(sourcePath)));
+    result.encoding = source.encoding;
+    result.answerLines = source.answerLines;
+    result.testFile = platform::dataPath(testFileFor(testName));
+    result.build = larendo::testing::checkTestSource(source.lines, source.problems);
+    if (!result.build.ok) {
+        result.outcome = BuildOutcome::Refused;
+        return result;
+    }
+    if (platform::fileExists(result.testFile) && confirm && !confirm(result.testFile)) {
+        result.outcome = BuildOutcome::Cancelled;
+        return result;
+    }
+    result.build = larendo::testing::buildTestFile(source.lines, testFileFor(testName), source.problems);
     result.outcome = result.build.ok ? BuildOutcome::Built : BuildOutcome::Refused;
     return result;
+}
+
+QString builtText(const AuthoringResult &result)
+{
+    QString text = QStringLiteral("Тест создан.\nФайл: %1\nВопросов: %2\nИсходный текст прочитан в кодировке %3")
+                       .arg(QDir::toNativeSeparators(result.testFile))
+                       .arg(result.build.questionCount)
+                       .arg(encodingName(result.encoding));
+    if (result.answerLines)
+        text += QStringLiteral(", правильные ответы заданы строками «ANSWER:»");
+    return text + u'.';
 }
 
 QString refusalText(const larendo::testing::BuildResult &build)
@@ -41,6 +69,35 @@ QString refusalText(const larendo::testing::BuildResult &build)
         lines.append(QStringLiteral("… всего ошибок: %1.").arg(total));
     }
     return QStringLiteral("Тест не создан: исправьте исходный текст.\n") + lines.join(u'\n');
+}
+
+QString courseTestPath(const QString &courseDir, int number)
+{
+    return platform::dataPath(QDir(courseDir).filePath(QStringLiteral("data/tests/test%1.ini").arg(number)));
+}
+
+void installTest(const QString &builtFile, const QString &courseDir, int number)
+{
+    const QByteArray test = platform::readWholeFile(builtFile);
+    const QString target = courseTestPath(courseDir, number);
+    if (platform::fileExists(target))
+        platform::replaceFile(target + QStringLiteral(".bak"), platform::readWholeFile(target));
+    platform::replaceFile(target, test);
+}
+
+OpenedTest writeSourceOfTest(const QString &testPath, const QString &sourcePath)
+{
+    const QString test = platform::dataPath(testPath);
+    larendo::testing::SourceText text;
+    const QByteArray content = platform::readWholeFile(test);
+    try {
+        text = larendo::testing::sourceTextOf(content);
+    } catch (const platform::PlatformError &e) {
+        platform::raise(QStringLiteral("Файл \"%1\" не является файлом теста: %2")
+                            .arg(QDir::toNativeSeparators(test), e.message()));
+    }
+    platform::rewriteText(platform::dataPath(sourcePath), text.lines);
+    return {text.questionCount, text.notes};
 }
 
 } // namespace larendo::admin

@@ -3,6 +3,7 @@
 // question list. Borderless, centred, shown modally by the main window.
 #include <QDialog>
 
+class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -22,6 +23,9 @@ public:
     void Edit10Click();
     void Button1Click();
     void Button2Click();
+    void Button3Click(); // "Выбрать файл…": the source's dialog, from the keyboard too
+    void Button4Click(); // "Поместить в курс…"
+    void Button5Click(); // "Открыть тест…"
     void FormClose();
 
     QFrame *Panel1 = nullptr;
@@ -29,6 +33,10 @@ public:
     platform::ClickableLineEdit *Edit10 = nullptr;
     QPushButton *Button1 = nullptr;
     QPushButton *Button2 = nullptr;
+    QPushButton *Button3 = nullptr;
+    QPushButton *Button4 = nullptr;
+    QPushButton *Button5 = nullptr;
+    QComboBox *ComboBox1 = nullptr; // the course's test number for Button4
     QLabel *Label1 = nullptr;
     QLineEdit *Record[9] = {}; // [1] ... [8]: the hidden Edit1 ... Edit8
 
@@ -38,4 +46,5 @@ protected:
 
 private:
     QString *savedDirectory_;
+    QString lastBuilt_; // full path of the test file the last build wrote
 };

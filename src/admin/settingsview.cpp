@@ -1,6 +1,10 @@
 #include "settingsview.h"
 
 #include "platform/codec.h"
+#include "platform/paths.h"
+
+#include <QDir>
+#include <QFileInfo>
 
 namespace larendo::admin {
 
@@ -41,6 +45,26 @@ SettingsVerdict checkSettings(const SettingsFields &fields)
     verdict.settings = {platform::toAnsi(fields.login), platform::toAnsi(fields.repeated),
                         platform::toAnsi(fields.testLogPath)};
     return verdict;
+}
+
+QString logPathProblem(const QByteArray &testLogPath)
+{
+    const QString path = QDir::toNativeSeparators(platform::dataPath(testLogPath));
+    const QFileInfo file(path);
+    const QFileInfo folder(file.absolutePath());
+    QString reason;
+    if (testLogPath.isEmpty() || file.isDir())
+        reason = QStringLiteral("это папка, а не файл");
+    else if (!folder.isDir())
+        reason = QStringLiteral("папка \"%1\" не существует").arg(QDir::toNativeSeparators(folder.absoluteFilePath()));
+    else if (file.exists() && !file.isWritable())
+        reason = QStringLiteral("в файл нельзя записывать");
+    else if (!file.exists() && !folder.isWritable())
+        reason = QStringLiteral("в папку \"%1\" нельзя записывать").arg(QDir::toNativeSeparators(folder.absoluteFilePath()));
+    if (reason.isEmpty())
+        return {};
+    return QStringLiteral("Журнал тестов \"%1\" не удастся записать: %2. Результаты тестов не попадут в журнал.")
+        .arg(path, reason);
 }
 
 } // namespace larendo::admin

@@ -30,4 +30,14 @@ struct SettingsVerdict {
 
 SettingsVerdict checkSettings(const SettingsFields &fields);
 
+// Why a test run could not append to the log at testLogPath (as the settings
+// file will hold it): its folder is missing or cannot be written, or the path
+// names a folder or a file that cannot be written. The text names the full
+// path. Empty when the log can be written.
+QString logPathProblem(const QByteArray &testLogPath);
+
+// The information box's text after saving.
+inline const QString kSettingsSaved =
+    QStringLiteral("Настройки сохранены. Они вступят в силу при следующем запуске программы.");
+
 } // namespace larendo::admin

@@ -83,10 +83,11 @@ QList<QByteArray> loadLines(const QString &fullPath)
     return splitLines(file.readAll());
 }
 
-void saveLines(const QString &fullPath, const QList<QByteArray> &lines)
+void saveLines(const QString &fullPath, const QList<QByteArray> &lines) { replaceFile(fullPath, joinLines(lines)); }
+
+void replaceFile(const QString &fullPath, const QByteArray &content)
 {
     QSaveFile file(fullPath);
-    const QByteArray content = joinLines(lines);
     if (!file.open(QIODevice::WriteOnly))
         raise(QStringLiteral("Cannot create file \"%1\". %2").arg(fullPath, systemReason(file)));
     if (file.write(content) != content.size() || !file.commit())
@@ -100,6 +101,8 @@ QByteArray readFirstLine(const QString &fullPath)
 }
 
 QList<QByteArray> readAllLines(const QString &fullPath) { return splitLines(readSequential(fullPath)); }
+
+QByteArray readWholeFile(const QString &fullPath) { return readSequential(fullPath); }
 
 void rewriteText(const QString &fullPath, const QList<QByteArray> &lines)
 {

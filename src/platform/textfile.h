@@ -24,8 +24,14 @@ void saveLines(const QString &fullPath, const QList<QByteArray> &lines);
 QByteArray readFirstLine(const QString &fullPath);
 QList<QByteArray> readAllLines(const QString &fullPath);
 
+// The whole file as bytes, for text whose encoding is still to be found out.
+QByteArray readWholeFile(const QString &fullPath);
+
 // Replaces a text file crash-safely with the lines, each ended by CR LF.
 void rewriteText(const QString &fullPath, const QList<QByteArray> &lines);
+
+// Replaces a file crash-safely with bytes ("Cannot create file ...").
+void replaceFile(const QString &fullPath, const QByteArray &bytes);
 
 // Appends one line and CR LF, creating the file when it is missing.
 void appendLine(const QString &fullPath, const QByteArray &line);

@@ -9,6 +9,8 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QUrl>
@@ -33,6 +35,44 @@ ProgramStarter &starterHook()
 {
     static ProgramStarter hook;
     return hook;
+}
+
+FileRequestHandler &requestHook()
+{
+    static FileRequestHandler hook;
+    return hook;
+}
+
+PrintDialogHandler &printHook()
+{
+    static PrintDialogHandler hook;
+    return hook;
+}
+
+std::optional<QString> realFileRequest(QWidget *parent, const FileRequest &request)
+{
+    QFileDialog dialog(parent, request.caption);
+    const bool save = request.kind == FileDialogKind::Save;
+    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    if (!request.filter.isEmpty())
+        dialog.setNameFilter(request.filter);
+    const QFileInfo suggested(request.suggested);
+    if (suggested.isDir()) {
+        dialog.setDirectory(suggested.absoluteFilePath());
+    } else if (!request.suggested.isEmpty()) {
+        dialog.setDirectory(suggested.absolutePath());
+        dialog.selectFile(suggested.fileName());
+    }
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return QDir::toNativeSeparators(dialog.selectedFiles().first());
+}
+
+bool realPrintDialog(QWidget *parent, QPrinter &printer)
+{
+    QPrintDialog dialog(&printer, parent);
+    return dialog.exec() == QDialog::Accepted;
 }
 
 MessageAnswer realMessageBox(QWidget *parent, const Message &m)
@@ -135,6 +175,20 @@ std::optional<QString> chooseFileToOpen(QWidget *parent)
 }
 
 void setFileDialogHandler(FileDialogHandler handler) { dialogHook() = std::move(handler); }
+
+std::optional<QString> chooseFile(QWidget *parent, const FileRequest &request)
+{
+    return requestHook() ? requestHook()(parent, request) : realFileRequest(parent, request);
+}
+
+void setFileRequestHandler(FileRequestHandler handler) { requestHook() = std::move(handler); }
+
+bool choosePrinter(QWidget *parent, QPrinter &printer)
+{
+    return printHook() ? printHook()(parent, printer) : realPrintDialog(parent, printer);
+}
+
+void setPrintDialogHandler(PrintDialogHandler handler) { printHook() = std::move(handler); }
 
 void startProgram(const QByteArray &commandLine)
 {

@@ -12,6 +12,7 @@
 #include <functional>
 #include <optional>
 
+class QPrinter;
 class QWidget;
 
 namespace platform {
@@ -68,6 +69,26 @@ void showBox(QWidget *parent, MessageKind kind, const QString &text);
 using FileDialogHandler = std::function<std::optional<QString>(QWidget *parent)>;
 std::optional<QString> chooseFileToOpen(QWidget *parent);
 void setFileDialogHandler(FileDialogHandler handler);
+
+// A file dialog for one errand, opening an existing file or naming one to
+// save (the dialog asks before an existing one is replaced). It leaves the
+// current directory where it is.
+enum class FileDialogKind { Open, Save };
+struct FileRequest {
+    FileDialogKind kind = FileDialogKind::Open;
+    QString caption;
+    QString suggested; // a folder, or a full file name to start with
+    QString filter;    // e.g. "Файлы CSV (*.csv)"; empty for every file
+};
+using FileRequestHandler = std::function<std::optional<QString>(QWidget *parent, const FileRequest &request)>;
+std::optional<QString> chooseFile(QWidget *parent, const FileRequest &request);
+void setFileRequestHandler(FileRequestHandler handler); // empty restores the real dialog
+
+// The system's print dialog for printer (a printer, or a PDF file); true when
+// the user chose to print.
+using PrintDialogHandler = std::function<bool(QWidget *parent, QPrinter &printer)>;
+bool choosePrinter(QWidget *parent, QPrinter &printer);
+void setPrintDialogHandler(PrintDialogHandler handler); // empty restores the real dialog
 
 // Starts a program from a command line and returns at once; failures are
 // silent. Where the program the line names is missing, a document named after

@@ -101,7 +101,7 @@ void TForm1::connectMenuItem(QAction *action, const char *name)
     static const std::pair<const char *, Handler> handlers[] = {
         {"N17", &TForm1::N17Click},   {"Ni", &TForm1::NiClick},     {"N30", &TForm1::N30Click},
         {"Ntun", &TForm1::NtunClick}, {"nred", &TForm1::nredClick}, {"N26", &TForm1::N26Click},
-        {"N15", &TForm1::N15Click},   {"Ne", &TForm1::NeClick},
+        {"N15", &TForm1::N15Click},   {"Ne", &TForm1::NeClick},     {"Nved", &TForm1::NvedClick},
         {"NaFormuAvtorizazii", &TForm1::NaFormuAvtorizaziiClick},
     };
     for (const auto &[handlerName, handler] : handlers) {

@@ -14,9 +14,11 @@ class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
+class QTimer;
 class QToolButton;
 class QWebEngineView;
 class TForm2;
+class TGradeSheet;
 class TOKRightDlg;
 class TForm5;
 
@@ -87,6 +89,7 @@ public:
     void N30Click();
     void SpeedButton5Click();
     void nredClick();
+    void NvedClick();
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -143,6 +146,11 @@ private:
 
     // Helpers of the administration handlers (form1_admin.cpp).
     // -- admin additions: begin
+    TGradeSheet *gradeSheet_ = nullptr; // made at its first opening, kept afterwards
+    QList<QByteArray> logLines_;        // the test log on show; its first logShown_ lines are in Memo2
+    qsizetype logShown_ = 0;
+    QTimer *logFill_ = nullptr;         // adds the rest of a long log while the first part is already read
+    void fillTestLog();
     // -- admin additions: end
 
     shell::RunState state_;

@@ -3,12 +3,19 @@
 
 #include "access/adminsettings.h"
 #include "admin/form2.h"
+#include "admin/gradesheetview.h"
 #include "admin/settingsview.h"
 #include "admin/testlogview.h"
+#include "menutable.h"
 #include "platform/ui.h"
+#include "testing/testrun.h"
 
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QTextCursor>
+#include <QTimer>
+
+#include <algorithm>
 
 void TForm1::NtunClick() { switchViews(shell::ViewSwitch::Settings); }
 void TForm1::SpeedButton6Click() { switchViews(shell::ViewSwitch::SettingsBack); }
@@ -27,18 +34,82 @@ void TForm1::SpeedButton7Click()
         platform::showBox(this, platform::MessageKind::Warning, v.message);
         return;
     case SettingsCheck::Ok:
-        larendo::access::WriteAdminSettings(v.settings.login, v.settings.password, v.settings.testLogPath);
-        return;
+        break;
     }
+    // A log the runs could not write would show up only when a student finishes a test.
+    if (const QString problem = logPathProblem(v.settings.testLogPath); !problem.isEmpty()) {
+        const platform::Message ask{platform::MessageKind::Warning, QStringLiteral("Warning"),
+                                    problem + QStringLiteral("\n\nВсе равно сохранить настройки с этим путем?"),
+                                    platform::MessageButtons::OkCancel};
+        if (platform::showMessage(this, ask) != platform::MessageAnswer::Ok)
+            return;
+    }
+    larendo::access::WriteAdminSettings(v.settings.login, v.settings.password, v.settings.testLogPath);
+    platform::showBox(this, platform::MessageKind::Information, kSettingsSaved);
 }
 
 // The view switches first, so a log that cannot be read still leaves it shown
 // with its former text.
 void TForm1::N30Click()
 {
+    using namespace larendo::admin;
     switchViews(shell::ViewSwitch::TestLog);
-    Memo2->setPlainText(larendo::admin::loadTestLog(state_.TestLogPath));
+    logLines_ = loadTestLogLines(state_.TestLogPath);
+    // The first part at once, the rest a part at a time, so a long log is read at once and the window never stalls.
+    Memo2->document()->setUndoRedoEnabled(false);
+    Memo2->setPlainText(testLogText(logLines_, 0, kTestLogPart));
+    logShown_ = std::min(logLines_.size(), kTestLogPart);
+    if (!logFill_) {
+        logFill_ = new QTimer(this);
+        logFill_->setInterval(0);
+        platform::onSignal(logFill_, &QTimer::timeout, this, [this] { fillTestLog(); });
+    }
+    if (logShown_ < logLines_.size())
+        logFill_->start();
+    else
+        fillTestLog();
+}
+
+void TForm1::fillTestLog()
+{
+    using namespace larendo::admin;
+    if (logShown_ < logLines_.size()) {
+        QTextCursor end(Memo2->document());
+        end.movePosition(QTextCursor::End);
+        end.insertText(u'\n' + testLogText(logLines_, logShown_, kTestLogPart));
+        logShown_ = std::min(logLines_.size(), logShown_ + kTestLogPart);
+    }
+    if (logShown_ >= logLines_.size()) {
+        logFill_->stop();
+        logLines_.clear();
+        Memo2->document()->setUndoRedoEnabled(true);
+    }
 }
 
 void TForm1::SpeedButton5Click() { switchViews(shell::ViewSwitch::TestLogBack); }
 void TForm1::nredClick() { form2_->exec(); }
+
+namespace {
+
+// The tests the menu offers: its test items that are ever shown.
+QList<int> offeredTests()
+{
+    QList<int> tests;
+    for (const shell::MenuEntry &e : shell::menuTable()) {
+        const int index = larendo::testing::testIndex(QByteArray(e.name));
+        if (index > 0 && e.visibleAtCreation)
+            tests.append(index);
+    }
+    return tests;
+}
+
+} // namespace
+
+void TForm1::NvedClick()
+{
+    const larendo::admin::GradeSheet sheet = larendo::admin::loadGradeSheet(offeredTests());
+    if (!gradeSheet_)
+        gradeSheet_ = new TGradeSheet(this);
+    gradeSheet_->showSheet(sheet);
+    gradeSheet_->exec();
+}

@@ -88,7 +88,7 @@ void TForm1::setRoleMenu(bool administrator)
 {
     for (const char *item : {"N0", "Nprak", "Nrk", "Nadm", "Ni"})
         setMenuVisible(item, true);
-    for (const char *item : {"notch", "Ntun", "nred"})
+    for (const char *item : {"notch", "Ntun", "nred", "Nved"})
         setMenuVisible(item, administrator);
     setMenuVisible("NaFormuAvtorizazii", false);
 }

@@ -5,6 +5,7 @@
 #include "platform/clock.h"
 #include "platform/codec.h"
 #include "platform/error.h"
+#include "platform/ui.h"
 #include "platform/widgets.h"
 #include "testing/progress.h"
 #include "testing/testfile.h"
@@ -97,9 +98,9 @@ void TForm1::gradeRun()
     const int index = testing::testIndex(state_.CurrentTest);
     if (index > 0)
         state_.Grades[index] = static_cast<std::uint8_t>(state_.GradeValue);
-    // A log that cannot be written stops here: the test view stays, the next answer grades again.
-    testing::appendTestLog(state_.TestLogPath, testing::testLogLine(state_.CurrentUser, platform::now(),
-                                                                    state_.CurrentTest, state_.GradeValue));
+    // The grade goes to users.ini first; a log or file that fails does not hold the student in the test.
+    const testing::RunRecord record = testing::recordFinishedRun(state_.CurrentUser, state_.CurrentTest,
+                                                                 state_.GradeValue, state_.TestLogPath, platform::now());
     testRunning_ = false;
     NiClick();
     for (int i = 1; i <= 12; ++i) {
@@ -108,8 +109,8 @@ void TForm1::gradeRun()
             enable("test" + QByteArray::number(i), state_.UnlockState != 0);
         }
     }
-    if (index > 0)
-        access::SaveGrade(state_.CurrentUser, index, state_.GradeValue);
+    if (const QString problem = record.problemText(); !problem.isEmpty())
+        platform::showBox(this, platform::MessageKind::Warning, problem);
 }
 
 void TForm1::abandonRun()

@@ -77,6 +77,7 @@ constexpr MenuEntry kMenu[] = {
     {"N28", 1, "Методология научного исследования: краткий конспект (PDF)", true, kPdf},
     {"Nadm", 0, "Администрирование", false, nullptr},
     {"Ni", 1, "Информация об успеваемости", false, kProgress},
+    {"Nved", 1, "Ведомость", false, kProgress},
     {"notch", 1, "Отчет", false, kReport},
     {"N30", 2, "Отчет по проведению тестов", true, kReport},
     {"Ntun", 1, "Настройки администратора", false, kSettings},

@@ -3,6 +3,7 @@
 #include "access/store.h"
 #include "platform/convert.h"
 #include "platform/error.h"
+#include "platform/inifile.h"
 #include "platform/paths.h"
 #include "platform/textfile.h"
 
@@ -29,6 +30,21 @@ int letterNumber(const QByteArray &line)
 
 bool isAnswerLine(const QByteArray &line) { return line.size() >= 2 && letterNumber(line) != 0 && line[1] == ')'; }
 
+// The answer number of a line that begins with a Cyrillic capital looking like
+// A, B, C or E (Windows-1251 bytes) and ")": typed in the wrong keyboard layout.
+int lookAlikeNumber(const QByteArray &line)
+{
+    if (line.size() < 2 || line[1] != ')')
+        return 0;
+    switch (static_cast<unsigned char>(line[0])) {
+    case 0xC0: return 1; // А
+    case 0xC2: return 2; // В
+    case 0xD1: return 3; // С
+    case 0xC5: return 5; // Е
+    default: return 0;
+    }
+}
+
 // The correct-answer number a line marks by a "*" at its very end; 0 when it marks none.
 int markOf(const QByteArray &line) { return line.endsWith('*') ? letterNumber(line) : 0; }
 
@@ -54,7 +70,11 @@ QList<Record> parse(const QList<QByteArray> &lines, QList<SourceProblem> &proble
             continue;
         if (!access::isStorable(line))
             problems.append({number, QStringLiteral("строка содержит символ, который нельзя сохранить в файле теста")});
-        if (isAnswerLine(line)) {
+        const int lookAlike = lookAlikeNumber(line);
+        if (lookAlike != 0) // refused; read as the answer it was meant to be, so no other problem follows from it
+            problems.append({number, QStringLiteral("буква ответа должна быть латинской (A–E)")});
+        const int answer = lookAlike != 0 ? lookAlike : isAnswerLine(line) ? letterNumber(line) : 0;
+        if (answer >= 1 && answer <= kAnswers) {
             if (records.isEmpty()) {
                 problems.append({number, QStringLiteral("вариант ответа стоит до первого вопроса")});
                 continue;
@@ -63,8 +83,10 @@ QList<Record> parse(const QList<QByteArray> &lines, QList<SourceProblem> &proble
             if (value.endsWith('*'))
                 value.back() = ' ';
             Record &r = records.back();
-            r.answers[letterNumber(line) - 1] = value;
+            r.answers[answer - 1] = value;
             r.hasAnswer = true;
+            if (lookAlike != 0 && line.endsWith('*'))
+                r.correct = lookAlike;
         } else {
             records.append({number, line, {}, false, 0});
         }
@@ -120,17 +142,126 @@ QString BuildResult::problemText() const
     return lines.join(u'\n');
 }
 
-BuildResult buildTestFile(const QList<QByteArray> &sourceLines, const QByteArray &relativeFile)
+namespace {
+
+BuildResult check(const QList<QByteArray> &sourceLines, const QList<SourceProblem> &known, QList<Record> &records)
 {
     BuildResult result;
-    const QList<Record> records = parse(sourceLines, result.problems);
+    result.problems = known;
+    records = parse(sourceLines, result.problems);
     result.questionCount = static_cast<int>(records.size());
     checkRecords(records, result.problems);
-    if (!result.problems.isEmpty())
-        return result;
-    access::WriteEncodedValues(writesOf(records), relativeFile);
-    result.ok = true;
+    result.ok = result.problems.isEmpty();
     return result;
+}
+
+} // namespace
+
+BuildResult checkTestSource(const QList<QByteArray> &sourceLines, const QList<SourceProblem> &known)
+{
+    QList<Record> records;
+    return check(sourceLines, known, records);
+}
+
+BuildResult buildTestFile(const QList<QByteArray> &sourceLines, const QByteArray &relativeFile,
+                          const QList<SourceProblem> &known)
+{
+    QList<Record> records;
+    BuildResult result = check(sourceLines, known, records);
+    if (result.ok)
+        access::WriteEncodedValues(writesOf(records), relativeFile);
+    return result;
+}
+
+namespace {
+
+std::optional<QByteArray> storedValue(const QByteArray &content, const QByteArray &section, const QByteArray &key)
+{
+    const std::optional<QByteArray> stored = platform::iniValue(content, section, key);
+    if (!stored)
+        return std::nullopt;
+    QByteArray plain;
+    access::crypt(*stored, access::kCipherKey, plain);
+    return plain;
+}
+
+// A value on one source line: line breaks (never in a file this program
+// builds) become blanks.
+QByteArray oneLine(QByteArray value, QStringList &notes, const QString &where)
+{
+    if (value.contains('\r') || value.contains('\n')) {
+        value.replace('\r', ' ').replace('\n', ' ');
+        notes.append(where + QStringLiteral(": перенос строки заменен пробелом"));
+    }
+    return value;
+}
+
+// The question line, with what would make the parser read it as something else.
+QByteArray questionLine(const QByteArray &text, QStringList &notes, const QString &where)
+{
+    const QByteArray line = oneLine(text, notes, where);
+    if (line.isEmpty() || line == kSeparator)
+        notes.append(where + QStringLiteral(": вопрос пуст или состоит из звездочек; впишите текст вопроса"));
+    else if (isAnswerLine(line) || lookAlikeNumber(line) != 0)
+        notes.append(where + QStringLiteral(": вопрос начинается как вариант ответа; измените его начало"));
+    else if (markOf(line) != 0)
+        notes.append(where + QStringLiteral(": звездочка в конце вопроса отмечает ответ; уберите ее"));
+    return line;
+}
+
+// The line of answer number a (1 ... 5): its stored text, which begins with its
+// letter and ")" in every file this program builds; the correct one ends in
+// "*" where the build left a blank in its place.
+QByteArray answerLine(const QByteArray &stored, int a, bool correct, QStringList &notes, const QString &where)
+{
+    QByteArray line = oneLine(stored, notes, where);
+    if (line.size() < 2 || line[0] != 'A' + a - 1 || line[1] != ')') {
+        line.prepend(QByteArray(1, static_cast<char>('A' + a - 1)) + ") ");
+        notes.append(where + QStringLiteral(": к ответу добавлена буква %1)").arg(QLatin1Char(static_cast<char>('A' + a - 1))));
+    }
+    if (correct) {
+        if (line.endsWith(' '))
+            line.back() = '*';
+        else
+            line.append('*');
+    } else if (line.endsWith('*')) {
+        notes.append(where + QStringLiteral(": звездочка в конце неверного ответа %1) отмечает его; уберите ее")
+                                 .arg(QLatin1Char(static_cast<char>('A' + a - 1))));
+    }
+    return line;
+}
+
+} // namespace
+
+SourceText sourceTextOf(const QByteArray &testFileContent)
+{
+    const std::optional<QByteArray> total = storedValue(testFileContent, "inf", "vsego");
+    if (!total)
+        platform::raise(QStringLiteral("В файле теста не указано число вопросов (раздел inf, ключ vsego)"));
+    const int count = platform::toInt(*total);
+    if (count < 1)
+        platform::raise(QStringLiteral("В файле теста число вопросов равно %1, а должно быть не меньше 1").arg(count));
+    SourceText text;
+    text.questionCount = count;
+    for (int n = 1; n <= count; ++n) {
+        const QByteArray section = QByteArray::number(n);
+        const QString where = QStringLiteral("Вопрос %1").arg(n);
+        const QByteArray correctText = storedValue(testFileContent, section, "ap").value_or(QByteArray());
+        const int correct = correctText.size() == 1 ? correctText[0] - '0' : 0;
+        text.lines.append(questionLine(storedValue(testFileContent, section, "q").value_or(QByteArray()), text.notes, where));
+        bool marked = false;
+        for (int a = 1; a <= kAnswers; ++a) {
+            const QByteArray stored = storedValue(testFileContent, section, kAnswerKeys[a - 1]).value_or(QByteArray());
+            if (stored.isEmpty())
+                continue;
+            marked = marked || a == correct;
+            text.lines.append(answerLine(stored, a, a == correct, text.notes, where));
+        }
+        if (!marked)
+            text.notes.append(where + QStringLiteral(": правильный ответ не указан; отметьте его звездочкой"));
+        text.lines.append(kSeparator);
+    }
+    return text;
 }
 
 QByteArray testFileOf(const QByteArray &testName) { return "\\data\\tests\\" + testName + ".ini"; }

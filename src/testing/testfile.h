@@ -35,7 +35,29 @@ struct BuildResult {
 // one the question lacks, when an answer line stands before the first
 // question, when a line holds a byte the store cannot keep, or when it holds
 // no question at all.
-BuildResult buildTestFile(const QList<QByteArray> &sourceLines, const QByteArray &relativeFile);
+//
+// known holds problems the caller found while reading the text (a character
+// its encoding could not carry ...); they refuse the source like the others.
+// A line that begins with a Cyrillic letter looking like A, B, C or E and ")"
+// is refused with a hint, as the answer line it was meant to be.
+BuildResult buildTestFile(const QList<QByteArray> &sourceLines, const QByteArray &relativeFile,
+                          const QList<SourceProblem> &known = {});
+
+// The same checks without writing anything: ok when buildTestFile would write.
+BuildResult checkTestSource(const QList<QByteArray> &sourceLines, const QList<SourceProblem> &known = {});
+
+// ---- back to text: a test file as the source text that builds it again
+
+struct SourceText {
+    QList<QByteArray> lines;   // Windows-1251, one block per question, the answer marked by "*"
+    int questionCount = 0;     // the questions asked: sections 1 ... vsego
+    QStringList notes;         // what will not build back unchanged, e.g. "Вопрос 3: ..."
+};
+
+// The source text of a test file's content (its bytes as stored). Building
+// these lines into a new file gives the same questions, answers and correct
+// numbers. Raises when vsego is missing, not an integer or below 1.
+SourceText sourceTextOf(const QByteArray &testFileContent);
 
 // ---- reading, as a test run needs it: one value at a time, nothing kept
 

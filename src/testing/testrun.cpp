@@ -2,7 +2,7 @@
 
 #include "testfile.h"
 
-#include "platform/clock.h"
+#include "access/userregistry.h"
 #include "platform/codec.h"
 #include "platform/error.h"
 #include "platform/filelock.h"
@@ -15,6 +15,23 @@ namespace {
 
 // Lower bounds of the grades 5, 4, 3 and 2, in percent.
 constexpr int kBandFloors[] = {80, 60, 40, 20};
+
+// The platform's short texts of sequential file access, as the log's reader
+// on a Russian screen wants them; other texts are already the program's own.
+QString inRussian(const QString &reason)
+{
+    static const std::pair<const char *, const char *> known[] = {
+        {"Path not found", "папка не найдена"},
+        {"File not found", "файл не найден"},
+        {"Access denied", "нет доступа"},
+        {"I/O error", "ошибка ввода-вывода"},
+    };
+    for (const auto &[english, russian] : known) {
+        if (reason == QLatin1String(english))
+            return QString::fromUtf8(russian);
+    }
+    return reason;
+}
 
 // The digit of a button's name: its 12th character.
 QByteArray digitOf(const QByteArray &buttonName) { return buttonName.mid(11, 1); }
@@ -70,9 +87,8 @@ AnswerOutcome answerStep(const QByteArray &testFile, const QByteArray &chosenAns
 QByteArray testLogLine(const QByteArray &user, const QDateTime &at, const QByteArray &testName, int grade)
 {
     const QByteArray separator = " | ";
-    return user + separator + platform::toAnsi(platform::longTimeText(at.time())) + separator
-           + platform::toAnsi(platform::shortDateText(at.date())) + separator + testName + separator
-           + QByteArray::number(grade);
+    return user + separator + at.time().toString(u"HH:mm:ss").toLatin1() + separator
+           + at.date().toString(u"dd.MM.yyyy").toLatin1() + separator + testName + separator + QByteArray::number(grade);
 }
 
 void appendTestLog(const QByteArray &logPath, const QByteArray &line)
@@ -81,8 +97,43 @@ void appendTestLog(const QByteArray &logPath, const QByteArray &line)
     try {
         platform::withFileLock(path, [&] { platform::appendLine(path, line); });
     } catch (const platform::PlatformError &e) {
-        platform::raise(QStringLiteral("Не удалось записать строку в журнал тестов \"%1\": %2").arg(path, e.message()));
+        platform::raise(QStringLiteral("Не удалось записать строку в журнал тестов \"%1\": %2").arg(path, inRussian(e.message())));
     }
+}
+
+QString RunRecord::problemText() const
+{
+    QStringList parts;
+    for (const QString *p : {&gradeProblem, &logProblem}) {
+        if (!p->isEmpty())
+            parts.append(*p);
+    }
+    return parts.join(QStringLiteral("\n\n"));
+}
+
+RunRecord recordFinishedRun(const QByteArray &user, const QByteArray &testName, int grade, const QByteArray &logPath,
+                            const QDateTime &at)
+{
+    RunRecord record;
+    const int index = testIndex(testName);
+    if (index > 0) {
+        try {
+            access::SaveGrade(user, index, grade);
+        } catch (const platform::PlatformError &e) {
+            record.gradeProblem = QStringLiteral("Оценка не записана в файл пользователей: %1. "
+                                                 "Она будет записана при выходе из программы.")
+                                      .arg(e.message());
+        }
+    }
+    try {
+        appendTestLog(logPath, testLogLine(user, at, testName, grade));
+    } catch (const platform::PlatformError &e) {
+        record.logProblem = e.message() + u'.';
+        if (record.gradeProblem.isEmpty())
+            record.logProblem += QStringLiteral(" Оценка сохранена.");
+        record.logProblem += QStringLiteral(" Сообщите администратору, что журнал тестов недоступен.");
+    }
+    return record;
 }
 
 } // namespace larendo::testing

@@ -30,8 +30,9 @@ enum class AnswerOutcome {
 AnswerOutcome answerStep(const QByteArray &testFile, const QByteArray &chosenAnswer, int &tag, int &correctCount,
                          int &questionTotal);
 
-// "user | time | date | test | grade", the time in the system's long format,
-// the date in its short one. Nothing is quoted or escaped.
+// "user | time | date | test | grade", the time as "HH:mm:ss" and the date as
+// "dd.MM.yyyy" whatever the system's locale, so that the log reads as one
+// table. Nothing is quoted or escaped.
 QByteArray testLogLine(const QByteArray &user, const QDateTime &at, const QByteArray &testName, int grade);
 
 // Appends the line and CR LF to the log at logPath (a data path as the
@@ -39,5 +40,19 @@ QByteArray testLogLine(const QByteArray &user, const QDateTime &at, const QByteA
 // a lock beside it so that runs finished on several computers at once all
 // arrive whole. Raises, naming the log, when the line cannot be written.
 void appendTestLog(const QByteArray &logPath, const QByteArray &line);
+
+// What went wrong while a finished run was recorded; empty when nothing did.
+struct RunRecord {
+    QString gradeProblem; // users.ini could not take the grade (it is still saved on leaving)
+    QString logProblem;   // the log could not take the line; names the log's path
+    // One text for one box, or empty.
+    QString problemText() const;
+};
+
+// Records a finished run: the grade into users.ini first, so that nothing a
+// student earned waits on the log, then the line into the test log. Neither
+// failure stops the other or the end of the run.
+RunRecord recordFinishedRun(const QByteArray &user, const QByteArray &testName, int grade, const QByteArray &logPath,
+                            const QDateTime &at);
 
 } // namespace larendo::testing

@@ -1,7 +1,9 @@
 #include "support/gui.h"
 
 #include "access/store.h"
+#include "access/userregistry.h"
 #include "admin/form2.h"
+#include "admin/gradesheetview.h"
 #include "platform/codec.h"
 #include "platform/textfile.h"
 #include "platform/widgets.h"
@@ -11,6 +13,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPrinter>
+#include <QTableView>
+#include <QComboBox>
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
@@ -39,6 +44,30 @@ QString canonical(const QString &path) { return QDir(path).canonicalPath(); }
 // The administrator, signed in through the sign-in view as a user does it.
 class Admin : public GuiTest {
 protected:
+    void SetUp() override
+    {
+        GuiTest::SetUp();
+        platform::setFileRequestHandler([this](QWidget *, const platform::FileRequest &request) {
+            fileRequests.push_back(request);
+            std::optional<QString> answer;
+            if (!fileAnswers.empty()) {
+                answer = fileAnswers.front();
+                fileAnswers.pop_front();
+            }
+            return answer;
+        });
+        platform::setPrintDialogHandler([](QWidget *, QPrinter &) { return false; });
+    }
+    void TearDown() override
+    {
+        platform::setFileRequestHandler({});
+        platform::setPrintDialogHandler({});
+        GuiTest::TearDown();
+    }
+    std::vector<platform::FileRequest> fileRequests;
+    std::deque<std::optional<QString>> fileAnswers;
+    static QString kSourcePromptText() { return QStringLiteral("Щелкните здесь мышкой и выберите файл теста"); }
+
     void signInAsAdministrator()
     {
         start();
@@ -91,7 +120,12 @@ TEST_F(Admin, SettingsAreSavedForTheNextStartOnly)
                      QString::fromUtf8(c.typed[3]));
         click("SpeedButton7");
         click("SpeedButton7"); // twice: still the one line
-        EXPECT_TRUE(messages.empty());
+        ASSERT_EQ(messages.size(), 2u);
+        for (const platform::Message &m : messages) {
+            EXPECT_EQ(m.kind, platform::MessageKind::Information);
+            EXPECT_EQ(m.text, QStringLiteral("Настройки сохранены. Они вступят в силу при следующем запуске программы."));
+        }
+        messages.clear();
         EXPECT_EQ(readFile(settingsFile()), c.line);
         EXPECT_EQ(frontView(), QStringLiteral("Panel7"));
         EXPECT_EQ(edit("Edit3")->text(), QString::fromUtf8(c.typed[0])); // the fields stay as typed
@@ -248,6 +282,28 @@ TEST_F(Admin, LongLogLinesWrapInTheMemo)
     EXPECT_EQ(readFile(QStringLiteral("log.txt")), ansi(words.constData()) + "\r\n" + blankless + "\r\n");
 }
 
+TEST_F(Admin, ALongLogShowsItsFirstPartAtOnceAndTheRestFollows)
+{
+    QByteArray log;
+    for (int i = 1; i <= 5000; ++i)
+        log += ansi("Иванов") + " | 12:30:05 | 01.02.2010 | test1 | " + QByteArray::number(i) + "\r\n";
+    writeFile(QStringLiteral("log.txt"), log);
+    signInAsAdministrator();
+    auto *memo = control<QPlainTextEdit>("Memo2");
+    trigger("N30");
+    EXPECT_EQ(memo->blockCount(), 2000); // readable at once
+    EXPECT_FALSE(memo->document()->isUndoRedoEnabled());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return memo->blockCount() == 5000; }, 10000));
+    EXPECT_EQ(memo->toPlainText() + u'\n', platform::fromAnsi(log).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    // Opened again before the rest arrived: the file once, not twice.
+    trigger("N30");
+    trigger("N30");
+    // The view takes typing again (undo included) once the whole log is in.
+    EXPECT_TRUE(QTest::qWaitFor([&] { return memo->document()->isUndoRedoEnabled(); }, 10000));
+    EXPECT_EQ(memo->blockCount(), 5000);
+    EXPECT_TRUE(messages.empty());
+}
+
 // ---- authoring window
 
 class AuthoringWindow : public Admin {
@@ -303,7 +359,11 @@ TEST_F(AuthoringWindow, TestFileLandsBesideTheChosenSourceAndTheDirectoryComesBa
         build();
         ASSERT_EQ(messages.size(), 1u);
         EXPECT_EQ(messages[0].kind, platform::MessageKind::Information);
-        EXPECT_EQ(messages[0].text, QStringLiteral("Создание тестов успешно завершено."));
+        // Where the file went and how many questions it holds.
+        EXPECT_TRUE(messages[0].text.startsWith(
+            QStringLiteral("Тест создан.\nФайл: %1\nВопросов: 2\n")
+                .arg(QDir::toNativeSeparators(path(QStringLiteral("sources/deep/Test1.ini"))))))
+            << messages[0].text.toStdString();
         EXPECT_EQ(form2->Label1->text(), QStringLiteral("Вопрос №2"));
         EXPECT_TRUE(form2->isVisible()); // further builds are possible
     });
@@ -331,7 +391,7 @@ TEST_F(AuthoringWindow, TypedPathLeavesTheDirectoryWhereItIs)
         typeName(QStringLiteral("test2"));
         form2->Edit10->setText(QDir::toNativeSeparators(path(QStringLiteral("sources/source.txt"))));
         build();
-        EXPECT_EQ(lastText(), QStringLiteral("Создание тестов успешно завершено."));
+        EXPECT_TRUE(lastText().startsWith(QStringLiteral("Тест создан."))) << lastText().toStdString();
         // A cancelled dialog changes nothing either.
         QTest::mouseClick(form2->Edit10, Qt::LeftButton);
         EXPECT_EQ(form2->Edit10->text(), QDir::toNativeSeparators(path(QStringLiteral("sources/source.txt"))));
@@ -354,7 +414,10 @@ TEST_F(AuthoringWindow, ShorterSecondBuildKeepsTheLongerTestsHigherSections)
         build();
         EXPECT_EQ(form2->Label1->text(), QStringLiteral("Вопрос №1"));
     });
-    ASSERT_EQ(messages.size(), 2u);
+    // The second build asked before it wrote into the file of the first.
+    ASSERT_EQ(messages.size(), 3u);
+    EXPECT_EQ(messages[1].buttons, platform::MessageButtons::OkCancel);
+    EXPECT_TRUE(messages[1].text.contains(QDir::toNativeSeparators(path(QStringLiteral("test1.ini")))));
     EXPECT_EQ(ReadEncodedValue("1", "q", "\\test1.ini"), ansi("Новый"));
     EXPECT_EQ(ReadEncodedValue("inf", "vsego", "\\test1.ini"), QByteArray("1"));
     EXPECT_EQ(ReadEncodedValue("3", "q", "\\test1.ini"), QByteArray("Q3"));
@@ -406,24 +469,27 @@ TEST_F(AuthoringWindow, RefusalsWriteNothingAndKeepTheWindowOpen)
     }
 }
 
-// A test built from a bundled source text, put where the run reads tests, is
-// taken by a student.
+// A test built from a bundled source text saved as UTF-8, put into the course
+// from the authoring window, is taken by a student.
 TEST_F(AuthoringWindow, BuiltTestIsTakenByAStudent)
 {
     const QString source = QStringLiteral(LARENDO_SOURCE_DIR "/testsrc/test1.txt");
     const QList<QByteArray> lines = platform::readAllLines(source);
     ASSERT_FALSE(lines.isEmpty());
     QDir().mkpath(path(QStringLiteral("data/tests")));
-    QDir().mkpath(path(QStringLiteral("build")));
-    ASSERT_TRUE(QFile::copy(source, path(QStringLiteral("build/test1.txt"))));
+    writeFile(QStringLiteral("build/test1.txt"), platform::fromAnsi(platform::readWholeFile(source)).toUtf8());
     signInAsAdministrator();
     inAuthoringWindow([&] {
+        EXPECT_FALSE(form2->Button4->isEnabled()); // nothing built yet
         typeName(QStringLiteral("Test1"));
         chooseInDialog(path(QStringLiteral("build/test1.txt")));
         build();
-        EXPECT_EQ(lastText(), QStringLiteral("Создание тестов успешно завершено."));
+        EXPECT_TRUE(lastText().contains(QStringLiteral("UTF-8"))) << lastText().toStdString();
+        EXPECT_EQ(form2->ComboBox1->currentIndex(), 0); // the name says which test it is
+        form2->Button4->click();
+        EXPECT_TRUE(lastText().contains(QStringLiteral("Тестирование №1"))) << lastText().toStdString();
     });
-    ASSERT_TRUE(QFile::copy(path(QStringLiteral("build/Test1.ini")), path(QStringLiteral("data/tests/Test1.ini"))));
+    EXPECT_TRUE(readFile(QStringLiteral("data/tests/test1.ini")) == readFile(QStringLiteral("build/Test1.ini")));
 
     trigger("NaFormuAvtorizazii");
     edit("Edit2")->setText(QStringLiteral("Студент"));
@@ -433,4 +499,197 @@ TEST_F(AuthoringWindow, BuiltTestIsTakenByAStudent)
     trigger("test1");
     EXPECT_EQ(frontView(), QStringLiteral("Panel3"));
     EXPECT_EQ(control<QPlainTextEdit>("Memo1")->toPlainText(), platform::fromAnsi(lines.first()));
+}
+
+// The teacher's round: a UTF-8 source built, installed over test 2 (kept as
+// .bak), and the installed test opened back as text that builds the same file.
+TEST_F(AuthoringWindow, InstallOverAnExistingTestAndOpenItBackAsText)
+{
+    writeFile(QStringLiteral("sources/new.txt"), QByteArray(kTwoQuestions));
+    writeFile(QStringLiteral("data/tests/test2.ini"), "old test");
+    signInAsAdministrator();
+    const QString course = QDir::currentPath();
+    inAuthoringWindow([&] {
+        typeName(QStringLiteral("new"));
+        QTest::keyClick(form2->Button3, Qt::Key_Space); // the keyboard way to the file dialog
+        EXPECT_EQ(form2->Edit10->text(), kSourcePromptText());
+        dialogAnswers.push_back(QDir::toNativeSeparators(path(QStringLiteral("sources/new.txt"))));
+        form2->Button3->setFocus();
+        QTest::keyClick(form2->Button3, Qt::Key_Space);
+        EXPECT_EQ(form2->Edit10->text(), QDir::toNativeSeparators(path(QStringLiteral("sources/new.txt"))));
+        build();
+        form2->ComboBox1->setCurrentIndex(1);
+        messages.clear();
+        answers = {platform::MessageAnswer::Cancel}; // keep the old test first
+        form2->Button4->click();
+        ASSERT_EQ(messages.size(), 1u);
+        EXPECT_EQ(messages[0].buttons, platform::MessageButtons::OkCancel);
+        EXPECT_TRUE(messages[0].text.contains(QStringLiteral("test2.ini.bak"))) << messages[0].text.toStdString();
+        EXPECT_EQ(readFile(QStringLiteral("data/tests/test2.ini")), QByteArray("old test"));
+        form2->Button4->click(); // and now replace it
+        EXPECT_EQ(readFile(QStringLiteral("data/tests/test2.ini.bak")), QByteArray("old test"));
+        EXPECT_TRUE(readFile(QStringLiteral("data/tests/test2.ini")) == readFile(QStringLiteral("sources/new.ini")));
+
+        // Back to text: the test chosen, then where its text goes.
+        fileAnswers.push_back(QDir::toNativeSeparators(path(QStringLiteral("data/tests/test2.ini"))));
+        fileAnswers.push_back(QDir::toNativeSeparators(path(QStringLiteral("sources/test2.txt"))));
+        form2->Button5->click();
+        ASSERT_EQ(fileRequests.size(), 2u);
+        EXPECT_EQ(fileRequests[0].kind, platform::FileDialogKind::Open);
+        EXPECT_EQ(QDir(fileRequests[0].suggested).canonicalPath(), QDir(path(QStringLiteral("data/tests"))).canonicalPath());
+        EXPECT_EQ(fileRequests[1].kind, platform::FileDialogKind::Save);
+        EXPECT_EQ(messages.back().kind, platform::MessageKind::Information);
+        EXPECT_TRUE(messages.back().text.contains(QStringLiteral("Вопросов: 2"))) << messages.back().text.toStdString();
+        EXPECT_EQ(form2->Edit9->text(), QStringLiteral("test2"));
+        EXPECT_EQ(form2->Edit10->text(), QDir::toNativeSeparators(path(QStringLiteral("sources/test2.txt"))));
+    });
+    EXPECT_EQ(QDir::currentPath(), course);
+    EXPECT_EQ(readFile(QStringLiteral("sources/test2.txt")),
+              ansi("1. Первый вопрос?\r\nA) один\r\nB) два*\r\n********\r\n2. Второй вопрос?\r\nA) да*\r\nB) нет\r\n********\r\n"));
+}
+
+TEST_F(AuthoringWindow, ACyrillicAnswerLetterIsNamed)
+{
+    writeFile(QStringLiteral("source.txt"), QByteArray("Вопрос?\nА) кириллица*\nB) латиница\n"));
+    signInAsAdministrator();
+    inAuthoringWindow([&] {
+        typeName(QStringLiteral("t"));
+        form2->Edit10->setText(QStringLiteral("source.txt"));
+        build();
+    });
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].text, QStringLiteral("Тест не создан: исправьте исходный текст.\n"
+                                               "Строка 2: буква ответа должна быть латинской (A–E)"));
+    EXPECT_FALSE(QFile::exists(path(QStringLiteral("t.ini"))));
+}
+
+// ---- settings that explain themselves
+
+TEST_F(Admin, ALogPathThatCannotBeWrittenIsNamedBeforeSaving)
+{
+    signInAsAdministrator();
+    trigger("Ntun");
+    fillSettings(QStringLiteral("admin"), QStringLiteral("pw"), QStringLiteral("pw"), QStringLiteral("nofolder\\log.txt"));
+    answers = {platform::MessageAnswer::Cancel};
+    click("SpeedButton7");
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].kind, platform::MessageKind::Warning);
+    EXPECT_EQ(messages[0].buttons, platform::MessageButtons::OkCancel);
+    EXPECT_TRUE(messages[0].text.contains(QDir::toNativeSeparators(path(QStringLiteral("nofolder/log.txt")))))
+        << messages[0].text.toStdString();
+    EXPECT_EQ(readFile(settingsFile()), QByteArray("admin|secret|log.txt\r\n"));
+
+    click("SpeedButton7"); // confirmed this time
+    ASSERT_EQ(messages.size(), 3u);
+    EXPECT_EQ(readFile(settingsFile()), QByteArray("admin|pw|nofolder\\log.txt\r\n"));
+    EXPECT_TRUE(messages[2].text.contains(QStringLiteral("при следующем запуске")));
+}
+
+// ---- the grade sheet
+
+class GradeSheetWindow : public Admin {
+protected:
+    void student(const char *utf8Name, std::initializer_list<int> grades)
+    {
+        const QByteArray name = ansi(utf8Name);
+        ASSERT_EQ(larendo::access::RegisterUser(name, "pw").status, larendo::access::Registration::Registered);
+        int k = 1;
+        for (const int g : grades)
+            larendo::access::SaveGrade(name, k++, g);
+    }
+    // Runs steps inside the modal grade sheet, then closes it.
+    void inGradeSheet(const std::function<void(TGradeSheet *)> &steps)
+    {
+        bool ran = false;
+        QTimer::singleShot(0, form1.get(), [&] {
+            auto *sheet = form1->findChild<TGradeSheet *>(QStringLiteral("GradeSheet"));
+            ASSERT_NE(sheet, nullptr);
+            ran = true;
+            steps(sheet);
+            sheet->CloseButton->click();
+        });
+        trigger("Nved");
+        EXPECT_TRUE(ran);
+    }
+    // The table as the administrator sees it, row by row, cells joined by "|".
+    static QStringList rowsOf(const TGradeSheet *sheet)
+    {
+        QStringList rows;
+        const QAbstractItemModel *m = sheet->Table->model();
+        for (int r = 0; r < m->rowCount(); ++r) {
+            QStringList cells;
+            for (int c = 0; c < m->columnCount(); ++c)
+                cells << m->index(r, c).data().toString();
+            rows << cells.join(u'|');
+        }
+        return rows;
+    }
+};
+
+TEST_F(GradeSheetWindow, ShowsTheClassSortsExportsAndPrints)
+{
+    student("Петров", {3, 5});
+    student("Андреева", {5, 4, 4});
+    writeFile(QStringLiteral("users"), readFile(QStringLiteral("users")) + ansi("Потерянный\r\n"));
+    signInAsAdministrator();
+    EXPECT_TRUE(item("Nved")->isVisible());
+    inGradeSheet([&](TGradeSheet *sheet) {
+        EXPECT_EQ(rowsOf(sheet), (QStringList{
+                                     QStringLiteral("Петров|3|5||||"),
+                                     QStringLiteral("Андреева|5|4|4|||"),
+                                     QStringLiteral("Потерянный|?|?|?|?|?|нет записи пользователя в users.ini"),
+                                     QStringLiteral("Средний балл|4,00|4,50|4,00|||"),
+                                 }));
+        // By name, both ways: the means stay last.
+        sheet->Table->sortByColumn(0, Qt::AscendingOrder);
+        EXPECT_TRUE(rowsOf(sheet)[0].startsWith(QStringLiteral("Андреева")));
+        EXPECT_TRUE(rowsOf(sheet)[3].startsWith(QStringLiteral("Средний балл")));
+        sheet->Table->sortByColumn(1, Qt::DescendingOrder);
+        EXPECT_TRUE(rowsOf(sheet)[0].startsWith(QStringLiteral("Андреева")));
+        EXPECT_TRUE(rowsOf(sheet)[1].startsWith(QStringLiteral("Петров")));
+        EXPECT_TRUE(rowsOf(sheet)[3].startsWith(QStringLiteral("Средний балл")));
+
+        fileAnswers.push_back(QDir::toNativeSeparators(path(QStringLiteral("out/class.csv"))));
+        QDir().mkpath(path(QStringLiteral("out")));
+        sheet->ExportButton->click();
+        ASSERT_EQ(fileRequests.size(), 1u);
+        EXPECT_EQ(fileRequests[0].kind, platform::FileDialogKind::Save);
+        EXPECT_TRUE(fileRequests[0].suggested.endsWith(QStringLiteral(".csv"))) << fileRequests[0].suggested.toStdString();
+        EXPECT_TRUE(messages.back().text.contains(QDir::toNativeSeparators(path(QStringLiteral("out/class.csv")))));
+
+        // The print dialog's choice: a PDF file.
+        const QString pdf = path(QStringLiteral("out/class.pdf"));
+        platform::setPrintDialogHandler([&](QWidget *, QPrinter &printer) {
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(pdf);
+            return true;
+        });
+        sheet->PrintButton->click();
+        platform::setPrintDialogHandler([](QWidget *, QPrinter &) { return false; }); // cancelled: nothing printed
+        QFile::remove(pdf);
+        sheet->PrintButton->click();
+        EXPECT_FALSE(QFile::exists(pdf));
+        platform::setPrintDialogHandler([&](QWidget *, QPrinter &printer) {
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(pdf);
+            return true;
+        });
+        sheet->PrintButton->click();
+    });
+    const QByteArray csv = readFile(QStringLiteral("out/class.csv"));
+    // In the order the table showed: by test 1, best first.
+    EXPECT_TRUE(csv.startsWith("\xEF\xBB\xBF" + QStringLiteral("Пользователь;Тест №1;Тест №2;Тест №3;Тест №4;Тест №5;Примечание\r\n"
+                                                               "Андреева;5;4;4;;;\r\nПетров;3;5;;;;\r\n").toUtf8()))
+        << csv.toStdString();
+    EXPECT_TRUE(csv.endsWith(QStringLiteral("Средний балл;4,00;4,50;4,00;;;\r\n").toUtf8())) << csv.toStdString();
+    const QByteArray pdf = readFile(QStringLiteral("out/class.pdf"));
+    EXPECT_TRUE(pdf.startsWith("%PDF")) << pdf.left(20).toStdString();
+    EXPECT_GT(pdf.size(), 1000);
+
+    // A student's menu has no grade sheet.
+    trigger("NaFormuAvtorizazii");
+    edit("Edit2")->setText(QStringLiteral("Петров"));
+    edit("MaskEdit1")->setText(QStringLiteral("pw"));
+    click("SpeedButton3");
+    EXPECT_FALSE(item("Nved")->isVisible());
 }

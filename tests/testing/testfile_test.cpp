@@ -64,8 +64,6 @@ TEST_F(Production, SourceTextsYieldTheirSections)
     const Case cases[] = {
         {"marked-answer-ends-in-a-blank", "1. Вопрос?\r\nA) один\r\nB) два\r\nC) три*\r\nD) четыре\r\nE) пять\r\n********\r\n",
          {S({"1. Вопрос?", "A) один", "B) два", "C) три ", "D) четыре", "E) пять", "3"})}},
-        {"cyrillic-letter-is-a-question", "Q1\r\nA) a*\r\nА) кириллица\r\nB) b*\r\n",
-         {S({"Q1", "A) a ", "", "", "", "", "1"}), S({"А) кириллица", "", "B) b ", "", "", "", "2"})}},
         {"lower-case-or-blank-before-letter-is-a-question", "Q1\r\nA) a*\r\na) x\r\nB) b*\r\n A) y\r\nC) c*\r\n",
          {S({"Q1", "A) a ", "", "", "", "", "1"}), S({"a) x", "", "B) b ", "", "", "", "2"}),
           S({" A) y", "", "", "C) c ", "", "", "3"})}},
@@ -115,6 +113,12 @@ TEST_F(Production, RefusesAFaultySourceByLineAndWritesNothing)
         {"unstorable-byte", ansi("Q\r\nA) a*\r\nB) b\x0b\r\n"),
          "Строка 3: строка содержит символ, который нельзя сохранить в файле теста"},
         {"no-question-at-all", ansi("\r\n********\r\n"), "В тексте нет ни одного вопроса"},
+        // Typed in the Russian layout: only the hint, no problem that follows from it.
+        {"cyrillic-look-alike-letters", ansi("Q1\r\nA) a\r\nВ) b*\r\nС) c\r\nQ2\r\nА) x\r\nB) y*\r\nЕ) z\r\n"),
+         "Строка 3: буква ответа должна быть латинской (A–E)\n"
+         "Строка 4: буква ответа должна быть латинской (A–E)\n"
+         "Строка 6: буква ответа должна быть латинской (A–E)\n"
+         "Строка 8: буква ответа должна быть латинской (A–E)"},
         {"several-listed-in-line-order", ansi("A) x\r\nQ1\r\nQ2\r\nA) a\r\n"),
          "Строка 1: вариант ответа стоит до первого вопроса\n"
          "Строка 2: у вопроса нет ни одного варианта ответа\n"
@@ -170,6 +174,60 @@ TEST_F(Production, BundledCourseTestsAreBuiltFromTheirSources)
         EXPECT_TRUE(committed.readAll() == readFile(name + QStringLiteral(".ini")))
             << "rebuild the course tests with tools/buildtests";
     }
+}
+
+// A test file turned back into text builds the same file again.
+TEST_F(Production, BundledTestsGoBackToTextAndBuildTheSameBytes)
+{
+    const QString root = QStringLiteral(LARENDO_SOURCE_DIR);
+    for (int n = 1; n <= 5; ++n) {
+        SCOPED_TRACE(n);
+        QFile committed(root + QStringLiteral("/course/data/tests/test%1.ini").arg(n));
+        ASSERT_TRUE(committed.open(QIODevice::ReadOnly));
+        const QByteArray original = committed.readAll();
+        const SourceText text = sourceTextOf(original);
+        EXPECT_TRUE(text.notes.isEmpty()) << text.notes.join(u'\n').toStdString();
+        EXPECT_GE(text.questionCount, 10);
+        QFile::remove(path(QStringLiteral("t.ini")));
+        ASSERT_TRUE(buildTestFile(text.lines, kFile).ok);
+        EXPECT_TRUE(readFile(QStringLiteral("t.ini")) == original);
+    }
+}
+
+TEST_F(Production, TextOfATestNotBuiltHereSaysWhatWillChange)
+{
+    // Values as a hand-made or older file may hold them.
+    struct Case {
+        const char *name;
+        std::vector<std::pair<const char *, const char *>> keys; // section 1, UTF-8 plain values
+        const char *lines;                                        // the text, lines joined by "|"
+        const char *note;                                         // in the notes; "" for none
+    } cases[] = {
+        {"answers-without-letters", {{"q", "Q"}, {"a1", "да"}, {"a2", "нет"}, {"ap", "2"}}, "Q|A) да|B) нет*|********",
+         "к ответу добавлена буква A)"},
+        {"mark-without-blank", {{"q", "Q"}, {"a1", "A) x"}, {"ap", "1"}}, "Q|A) x*|********", ""},
+        {"no-correct-answer", {{"q", "Q"}, {"a1", "A) x"}, {"ap", "4"}}, "Q|A) x|********",
+         "правильный ответ не указан"},
+        {"question-like-an-answer", {{"q", "A) Q"}, {"a1", "A) x "}, {"ap", "1"}}, "A) Q|A) x*|********",
+         "вопрос начинается как вариант ответа"},
+        {"empty-question", {{"a1", "A) x "}, {"ap", "1"}}, "|A) x*|********", "вопрос пуст"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        QFile::remove(path(QStringLiteral("t.ini")));
+        WriteEncodedValue("inf", "vsego", "1", kFile);
+        for (const auto &[key, value] : c.keys)
+            WriteEncodedValue("1", key, ansi(value), kFile);
+        const SourceText text = sourceTextOf(readFile(QStringLiteral("t.ini")));
+        EXPECT_EQ(text.lines.join('|'), ansi(c.lines));
+        EXPECT_EQ(text.notes.isEmpty(), std::string(c.note).empty()) << text.notes.join(u' ').toStdString();
+        if (!text.notes.isEmpty())
+            EXPECT_TRUE(text.notes.join(u' ').contains(QString::fromUtf8(c.note))) << text.notes.join(u' ').toStdString();
+    }
+    // Not a test at all.
+    EXPECT_TRUE(messageOf([] { sourceTextOf("[1]\r\nq=x\r\n"); }).contains(QStringLiteral("vsego")));
+    EXPECT_EQ(messageOf([] { sourceTextOf("[inf]\r\nvsego=s\r\n"); }), QStringLiteral("'x' is not a valid integer value"));
+    EXPECT_TRUE(messageOf([] { sourceTextOf("[inf]\r\nvsego=;\r\n"); }).contains(QStringLiteral("равно 0")));
 }
 
 class Reading : public InTempDir {};

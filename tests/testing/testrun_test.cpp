@@ -1,7 +1,6 @@
 #include "testing/testrun.h"
 
 #include "access/store.h"
-#include "platform/clock.h"
 #include "platform/codec.h"
 #include "platform/error.h"
 #include "platform/textfile.h"
@@ -10,6 +9,7 @@
 #include "testing/testfile.h"
 
 #include <QDir>
+#include <QFile>
 
 using namespace larendo::testing;
 using larendo::access::WriteEncodedValue;
@@ -148,14 +148,12 @@ TEST_F(Run, ABadTotalStopsTheStepAfterTagMovedOn)
 
 class TestLog : public InTempDir {};
 
-TEST_F(TestLog, LineHasFiveFieldsAndNothingEscaped)
+TEST_F(TestLog, LineHasFiveFieldsInFixedFormatsAndNothingEscaped)
 {
-    const QDateTime at(QDate(2010, 2, 1), QTime(12, 30, 5));
-    const QByteArray time = platform::toAnsi(platform::longTimeText(at.time()));
-    const QByteArray date = platform::toAnsi(platform::shortDateText(at.date()));
-    ASSERT_TRUE(time.contains("12:30:05")) << time.constData();
-    EXPECT_EQ(testLogLine("student1", at, "test3", 4), "student1 | " + time + " | " + date + " | test3 | 4");
-    EXPECT_EQ(testLogLine(ansi("Иван|ов"), at, "test10", 5), ansi("Иван|ов") + " | " + time + " | " + date + " | test10 | 5");
+    // The system's locale plays no part: the same line in every country.
+    const QDateTime at(QDate(2010, 2, 1), QTime(9, 3, 5));
+    EXPECT_EQ(testLogLine("student1", at, "test3", 4), "student1 | 09:03:05 | 01.02.2010 | test3 | 4");
+    EXPECT_EQ(testLogLine(ansi("Иван|ов"), at, "test10", 5), ansi("Иван|ов") + " | 09:03:05 | 01.02.2010 | test10 | 5");
 }
 
 TEST_F(TestLog, FirstRunCreatesTheLogAndTheNextAppends)
@@ -180,6 +178,34 @@ TEST_F(TestLog, ALogThatCannotBeWrittenRaisesNamingIt)
         EXPECT_TRUE(e.message().contains(QStringLiteral("otchet.txt")));
     }
     EXPECT_FALSE(QDir().exists(QStringLiteral("nofolder")));
+}
+
+// The end of a run: the grade reaches users.ini whatever becomes of the log.
+TEST_F(TestLog, FinishedRunIsRecordedGradeFirst)
+{
+    const QDateTime at(QDate(2026, 12, 11), QTime(12, 0, 0));
+    WriteEncodedValue("student", "test2", "0", "\\users.ini");
+
+    RunRecord record = recordFinishedRun("student", "test2", 4, "nofolder\\log.txt", at);
+    EXPECT_EQ(larendo::access::ReadEncodedValue("student", "test2", "\\users.ini"), QByteArray("4"));
+    EXPECT_TRUE(record.gradeProblem.isEmpty());
+    const QString log = QDir::toNativeSeparators(path(QStringLiteral("nofolder/log.txt")));
+    EXPECT_EQ(record.problemText(), QStringLiteral("Не удалось записать строку в журнал тестов \"%1\": папка не найдена. "
+                                                   "Оценка сохранена. Сообщите администратору, что журнал тестов недоступен.")
+                                        .arg(log));
+
+    record = recordFinishedRun("student", "test3", 5, "log.txt", at);
+    EXPECT_TRUE(record.problemText().isEmpty());
+    EXPECT_EQ(readFile(QStringLiteral("log.txt")), QByteArray("student | 12:00:00 | 11.12.2026 | test3 | 5\r\n"));
+
+    // users.ini cannot be written: the log still gets its line, and the box says both.
+    QFile::remove(path(QStringLiteral("users.ini")));
+    QDir().mkpath(path(QStringLiteral("users.ini")));
+    record = recordFinishedRun("student", "test1", 3, "log.txt", at);
+    EXPECT_FALSE(record.gradeProblem.isEmpty());
+    EXPECT_TRUE(record.logProblem.isEmpty());
+    EXPECT_TRUE(record.problemText().contains(QStringLiteral("при выходе из программы"))) << record.problemText().toStdString();
+    EXPECT_TRUE(readFile(QStringLiteral("log.txt")).endsWith("test1 | 3\r\n"));
 }
 
 class Progress : public InTempDir {};
