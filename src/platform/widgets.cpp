@@ -2,11 +2,19 @@
 
 #include <QCoreApplication>
 #include <QIcon>
+#include <QKeyEvent>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPointer>
+#include <QProxyStyle>
 #include <QScreen>
 #include <QStyleOptionButton>
 #include <QStylePainter>
+
+#include <algorithm>
 
 #include <unistd.h>
 
@@ -36,12 +44,81 @@ void prepareApplication()
     if (geteuid() == 0 && !qEnvironmentVariableIsSet("QTWEBENGINE_DISABLE_SANDBOX"))
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    // The browser takes its own locale (context menu, error pages) from the default one.
+    QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
 }
+
+void installRussianTexts()
+{
+    for (const char *catalogue : {"qtbase", "qtwebengine"}) {
+        auto *texts = new QTranslator(QCoreApplication::instance());
+        if (texts->load(QLocale(QLocale::Russian), QString::fromLatin1(catalogue), QStringLiteral("_"),
+                        QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+            QCoreApplication::installTranslator(texts);
+        else
+            delete texts;
+    }
+}
+
+namespace {
+
+// Title bar and borders of a window not yet shown, whose frame is still unknown.
+constexpr QMargins kFrameAllowance(6, 32, 6, 6);
+
+// Draws the keyboard focus of a control: a frame that shows on any background.
+void drawFocusFrame(QWidget *widget)
+{
+    QPainter painter(widget);
+    QPen pen(widget->palette().color(QPalette::Highlight), 2, Qt::DashLine);
+    painter.setPen(pen);
+    painter.drawRect(widget->rect().adjusted(1, 1, -2, -2));
+}
+
+} // namespace
 
 void centreOnScreen(QWidget *window)
 {
-    if (const QScreen *screen = window->screen())
-        window->move(screen->availableGeometry().center() - window->rect().center());
+    const QScreen *screen = window->screen();
+    if (!screen)
+        return;
+    const QRect area = screen->availableGeometry();
+    QMargins frame(window->geometry().left() - window->frameGeometry().left(),
+                   window->geometry().top() - window->frameGeometry().top(),
+                   window->frameGeometry().right() - window->geometry().right(),
+                   window->frameGeometry().bottom() - window->geometry().bottom());
+    if (frame.isNull())
+        frame = kFrameAllowance;
+    const QSize room = area.size().shrunkBy(frame);
+    window->resize(window->size().boundedTo(room).expandedTo(window->minimumSize()));
+    // The position is that of the frame; moved in where the frame would stand out, title bar first.
+    QRect outer(area.center() - window->rect().center(), window->size().grownBy(frame));
+    outer.moveRight(std::min(outer.right(), area.right()));
+    outer.moveBottom(std::min(outer.bottom(), area.bottom()));
+    outer.moveLeft(std::max(outer.left(), area.left()));
+    outer.moveTop(std::max(outer.top(), area.top()));
+    window->move(outer.topLeft());
+}
+
+void showAsStars(QLineEdit *edit)
+{
+    // One style for every such edit: the application's own, with "*" as the password character.
+    class StarStyle : public QProxyStyle {
+    public:
+        int styleHint(StyleHint hint, const QStyleOption *option, const QWidget *widget,
+                      QStyleHintReturn *returnData) const override
+        {
+            if (hint == SH_LineEdit_PasswordCharacter)
+                return u'*';
+            return QProxyStyle::styleHint(hint, option, widget, returnData);
+        }
+    };
+    static QPointer<StarStyle> style;
+    if (!style) {
+        style = new StarStyle;
+        style->setParent(QCoreApplication::instance());
+    }
+    edit->setEchoMode(QLineEdit::Password);
+    edit->setStyle(style);
 }
 
 QLabel *makePicture(QWidget *parent, const char *name, const char *file, int x, int y, int w, int h)
@@ -93,12 +170,12 @@ QLabel *makeLabel(QWidget *parent, const char *name, const QString &text, const 
 QToolButton *makeSpeedButton(QWidget *parent, const char *name, const QString &caption, const char *picture,
                              const QFont &font, int x, int y, int w, int h)
 {
-    auto *button = new QToolButton(parent);
+    auto *button = new SpeedButton(parent);
     button->setObjectName(QString::fromLatin1(name));
     button->setText(caption);
     button->setFont(font);
     button->setAutoRaise(true);
-    button->setFocusPolicy(Qt::NoFocus);
+    button->setFocusPolicy(Qt::StrongFocus);
     if (picture) {
         button->setIcon(QIcon(QString::fromLatin1(picture)));
         button->setIconSize(QSize(h - 12, h - 12));
@@ -108,8 +185,47 @@ QToolButton *makeSpeedButton(QWidget *parent, const char *name, const QString &c
     return button;
 }
 
+void SpeedButton::keyPressEvent(QKeyEvent *event)
+{
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
+        && !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))) {
+        if (!event->isAutoRepeat())
+            click();
+        return;
+    }
+    QToolButton::keyPressEvent(event);
+}
+
+void SpeedButton::paintEvent(QPaintEvent *event)
+{
+    QToolButton::paintEvent(event);
+    if (hasFocus())
+        drawFocusFrame(this);
+}
+
 namespace {
 constexpr int kIndicatorGap = 6;
+}
+
+void DblClickRadioButton::unmark()
+{
+    setAutoExclusive(false);
+    setChecked(false);
+    setAutoExclusive(true);
+}
+
+void DblClickRadioButton::keyPressEvent(QKeyEvent *event)
+{
+    const int key = event->key();
+    if ((key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter)
+        && !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))) {
+        if (!event->isAutoRepeat()) {
+            setChecked(true);
+            Q_EMIT chosenByKey();
+        }
+        return;
+    }
+    QRadioButton::keyPressEvent(event);
 }
 
 void DblClickRadioButton::mouseDoubleClickEvent(QMouseEvent *event)
@@ -132,6 +248,9 @@ void DblClickRadioButton::paintEvent(QPaintEvent *)
     const QRect textRect = rect().adjusted(indicator.right() + kIndicatorGap, 0, 0, 0);
     painter.setPen(palette().color(QPalette::WindowText));
     painter.drawText(textRect, Qt::AlignVCenter | Qt::AlignLeft | Qt::TextWordWrap, caption);
+    painter.end();
+    if (hasFocus())
+        drawFocusFrame(this);
 }
 
 bool DblClickRadioButton::hitButton(const QPoint &pos) const { return rect().contains(pos); }

@@ -16,8 +16,10 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QToolButton>
 #include <QUrl>
 #include <QWebEngineView>
 
@@ -41,6 +43,7 @@ TForm1::TForm1(QWidget *parent) : QMainWindow(parent)
     menuBar()->setFont(platform::formFont("MS Sans Serif", 12));
     buildViews();
     resize(kClientWidth, kClientHeight + menuBar()->sizeHint().height());
+    // Made smaller on a small or scaled screen; the views then scroll.
     platform::centreOnScreen(this);
     FormCreate();
 }
@@ -102,7 +105,7 @@ void TForm1::connectMenuItem(QAction *action, const char *name)
         {"N17", &TForm1::N17Click},   {"Ni", &TForm1::NiClick},     {"N30", &TForm1::N30Click},
         {"Ntun", &TForm1::NtunClick}, {"nred", &TForm1::nredClick}, {"N26", &TForm1::N26Click},
         {"N15", &TForm1::N15Click},   {"Ne", &TForm1::NeClick},
-        {"NaFormuAvtorizazii", &TForm1::NaFormuAvtorizaziiClick},
+        {"NaFormuAvtorizazii", &TForm1::NaFormuAvtorizaziiClick}, {"NSmena", &TForm1::NSmenaClick},
     };
     for (const auto &[handlerName, handler] : handlers) {
         if (item == QLatin1String(handlerName))
@@ -165,6 +168,35 @@ void TForm1::switchViews(shell::ViewSwitch trigger)
         testRunning_ = false;
         abandonRun();
     }
+    followFrontView();
+}
+
+// The frontmost visible view, as the user sees it.
+QFrame *TForm1::frontPanel() const
+{
+    QFrame *front = nullptr;
+    for (QFrame *p : {Panel2, Panel3, Panel1, Panel6, Panel7, Panel4}) {
+        if (!p->isHidden())
+            front = p;
+    }
+    return front;
+}
+
+// The keyboard focus goes to the view in front; a view of fixed layout scrolls
+// in a window smaller than that layout, while the browser and the log fit any window.
+void TForm1::followFrontView()
+{
+    QFrame *front = frontPanel();
+    const bool fixedLayout = front == Panel2 || front == Panel3 || front == Panel4 || front == Panel7;
+    client_->setMinimumSize(fixedLayout ? QSize(kClientWidth, kClientHeight) : QSize(0, 0));
+    QWidget *first = front == Panel4   ? static_cast<QWidget *>(Edit2)
+                     : front == Panel2 ? (ComboBox1->isHidden() ? static_cast<QWidget *>(SpeedButton4) : ComboBox1)
+                     : front == Panel7 ? static_cast<QWidget *>(Edit3)
+                     : front == Panel6 ? static_cast<QWidget *>(SpeedButton5)
+                     : front == Panel1 ? static_cast<QWidget *>(WebBrowser1)
+                                       : nullptr; // the test view focuses its first answer with each question
+    if (first)
+        first->setFocus(Qt::OtherFocusReason);
 }
 
 void TForm1::layoutViews()
@@ -179,6 +211,8 @@ bool TForm1::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == client_ && event->type() == QEvent::Resize)
         layoutViews();
+    if (watched == Panel3 && event->type() == QEvent::KeyPress && answerKey(static_cast<QKeyEvent *>(event)))
+        return true;
     return QMainWindow::eventFilter(watched, event);
 }
 
@@ -273,6 +307,8 @@ void TForm1::N26Click()
 
 void TForm1::N15Click()
 {
+    // Brought back also when the student had minimised it.
+    form5_->setWindowState(form5_->windowState() & ~Qt::WindowMinimized);
     form5_->show();
     form5_->raise();
     form5_->activateWindow();

@@ -10,6 +10,7 @@
 class QAction;
 class QComboBox;
 class QFrame;
+class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
@@ -69,6 +70,7 @@ public:
     void SpeedButton2Click();
     void SpeedButton3Click();
     void NaFormuAvtorizaziiClick();
+    void NSmenaClick();
 
     // Tests and progress.
     void testClick(const QByteArray &itemName);
@@ -106,6 +108,8 @@ private:
     void layoutViews();
     QFrame *panel(shell::View view) const;
     void setMenuVisible(const char *name, bool visible);
+    QFrame *frontPanel() const;
+    void followFrontView();
 
 public:
     // Controls the handlers work on, named as in the forms.
@@ -118,6 +122,7 @@ public:
                 *SpeedButton5 = nullptr, *SpeedButton6 = nullptr, *SpeedButton7 = nullptr;
     QComboBox *ComboBox1 = nullptr;
     QLabel *Label5 = nullptr;
+    QLabel *Label49 = nullptr; // "Вопрос N из M" of the test view
     QLabel *GradeLabels[13] = {}; // [1] ... [12]: Label18 ... Label29
     QPlainTextEdit *Memo1 = nullptr, *Memo2 = nullptr;
     platform::DblClickRadioButton *RadioButtons[7] = {}; // [1] ... [6]: RadioButton1 ... RadioButton6
@@ -128,6 +133,7 @@ private:
     // -- sign-in additions: begin
     void refreshUserList(const QList<QByteArray> &names);
     void setRoleMenu(bool administrator);
+    void signOut();
     // -- sign-in additions: end
 
     // Helpers of the test-run and progress handlers (form1_testing.cpp).
@@ -139,6 +145,8 @@ private:
     void showGrades();
     void gradeRun();
     void abandonRun();
+    void tellResult();
+    bool answerKey(QKeyEvent *event);
     // -- testing additions: end
 
     // Helpers of the administration handlers (form1_admin.cpp).

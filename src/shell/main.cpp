@@ -9,9 +9,6 @@
 
 #include <QApplication>
 #include <QIcon>
-#include <QLibraryInfo>
-#include <QLocale>
-#include <QTranslator>
 
 
 int main(int argc, char *argv[])
@@ -23,11 +20,7 @@ int main(int argc, char *argv[])
     app.setWindowIcon(QIcon(QStringLiteral(":/images/app.png")));
     app.setQuitOnLastWindowClosed(false); // the main window's close ends the program
     platform::installFontSubstitutes();
-    // The interface is Russian whatever the desktop's language: Qt's own dialogs too.
-    QTranslator qtTexts;
-    if (qtTexts.load(QLocale(QLocale::Russian), QStringLiteral("qtbase"), QStringLiteral("_"),
-                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        app.installTranslator(&qtTexts);
+    platform::installRussianTexts();
 
     TForm1 form1;
     TForm2 form2(&form1.runState().SavedDirectory, &form1);
