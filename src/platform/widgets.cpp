@@ -76,27 +76,48 @@ void drawFocusFrame(QWidget *widget)
 
 } // namespace
 
+namespace {
+
+// The frame a window has, or an allowance for one while it is not yet shown.
+QMargins frameOf(const QWidget *window)
+{
+    const QRect inner = window->geometry();
+    const QRect outer = window->frameGeometry();
+    const QMargins frame(inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
+                         outer.bottom() - inner.bottom());
+    return frame.isNull() ? kFrameAllowance : frame;
+}
+
+// Makes the window no larger than the area allows and puts its frame at topLeft,
+// moved in where it would stand out, the title bar kept on screen first.
+void placeWithin(QWidget *window, const QRect &area, const QMargins &frame, QPoint topLeft)
+{
+    window->resize(window->size().boundedTo(area.size().shrunkBy(frame)).expandedTo(window->minimumSize()));
+    QRect outer(topLeft, window->size().grownBy(frame));
+    outer.moveRight(std::min(outer.right(), area.right()));
+    outer.moveBottom(std::min(outer.bottom(), area.bottom()));
+    outer.moveLeft(std::max(outer.left(), area.left()));
+    outer.moveTop(std::max(outer.top(), area.top()));
+    window->move(outer.topLeft());
+}
+
+} // namespace
+
 void centreOnScreen(QWidget *window)
 {
     const QScreen *screen = window->screen();
     if (!screen)
         return;
     const QRect area = screen->availableGeometry();
-    QMargins frame(window->geometry().left() - window->frameGeometry().left(),
-                   window->geometry().top() - window->frameGeometry().top(),
-                   window->frameGeometry().right() - window->geometry().right(),
-                   window->frameGeometry().bottom() - window->geometry().bottom());
-    if (frame.isNull())
-        frame = kFrameAllowance;
-    const QSize room = area.size().shrunkBy(frame);
-    window->resize(window->size().boundedTo(room).expandedTo(window->minimumSize()));
-    // The position is that of the frame; moved in where the frame would stand out, title bar first.
-    QRect outer(area.center() - window->rect().center(), window->size().grownBy(frame));
-    outer.moveRight(std::min(outer.right(), area.right()));
-    outer.moveBottom(std::min(outer.bottom(), area.bottom()));
-    outer.moveLeft(std::max(outer.left(), area.left()));
-    outer.moveTop(std::max(outer.top(), area.top()));
-    window->move(outer.topLeft());
+    const QMargins frame = frameOf(window);
+    window->resize(window->size().boundedTo(area.size().shrunkBy(frame)).expandedTo(window->minimumSize()));
+    placeWithin(window, area, frame, area.center() - window->rect().center());
+}
+
+void fitOnScreen(QWidget *window)
+{
+    if (const QScreen *screen = window->screen())
+        placeWithin(window, screen->availableGeometry(), frameOf(window), window->frameGeometry().topLeft());
 }
 
 void showAsStars(QLineEdit *edit)

@@ -61,6 +61,9 @@ QLabel *makeLabel(QWidget *parent, const char *name, const QString &text, const 
 // not fit keeps its title bar on the screen.
 void centreOnScreen(QWidget *window);
 
+// The same, but a window that fits is left where it stands.
+void fitOnScreen(QWidget *window);
+
 // Shows a one-line edit's text as "*" for every character, as the forms did.
 void showAsStars(QLineEdit *edit);
 

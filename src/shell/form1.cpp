@@ -14,7 +14,8 @@
 
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QCoreApplication>
+#include <QApplication>
+#include <QScrollArea>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -45,6 +46,11 @@ TForm1::TForm1(QWidget *parent) : QMainWindow(parent)
     resize(kClientWidth, kClientHeight + menuBar()->sizeHint().height());
     // Made smaller on a small or scaled screen; the views then scroll.
     platform::centreOnScreen(this);
+    // Keyboard focus that moves out of sight, as with the arrow keys, scrolls the view after it.
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) {
+        if (now && client_->isAncestorOf(now))
+            scroller_->ensureWidgetVisible(now);
+    });
     FormCreate();
 }
 
@@ -309,6 +315,7 @@ void TForm1::N15Click()
 {
     // Brought back also when the student had minimised it.
     form5_->setWindowState(form5_->windowState() & ~Qt::WindowMinimized);
+    platform::fitOnScreen(form5_);
     form5_->show();
     form5_->raise();
     form5_->activateWindow();

@@ -15,6 +15,7 @@ class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
+class QScrollArea;
 class QToolButton;
 class QWebEngineView;
 class TForm2;
@@ -159,4 +160,5 @@ private:
     TOKRightDlg *aboutDialog_ = nullptr;
     TForm5 *form5_ = nullptr;
     QWidget *client_ = nullptr;
+    QScrollArea *scroller_ = nullptr; // scrolls client_ in a window smaller than the views' layout
 };

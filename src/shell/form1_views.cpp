@@ -36,16 +36,16 @@ QLineEdit *makeEdit(QWidget *parent, const char *name, int x, int y, int w, int 
 void TForm1::buildViews()
 {
     // The client area scrolls when the window is smaller than the views' fixed layout.
-    auto *scroller = new QScrollArea(this);
-    scroller->setObjectName(QStringLiteral("ClientScroller"));
-    scroller->setFrameShape(QFrame::NoFrame);
-    scroller->setFocusPolicy(Qt::NoFocus);
-    scroller->setWidgetResizable(true);
+    scroller_ = new QScrollArea(this);
+    scroller_->setObjectName(QStringLiteral("ClientScroller"));
+    scroller_->setFrameShape(QFrame::NoFrame);
+    scroller_->setFocusPolicy(Qt::NoFocus);
+    scroller_->setWidgetResizable(true);
     client_ = new QWidget;
     client_->setObjectName(QStringLiteral("ClientArea"));
     setBackground(client_, colors::BtnFace);
-    scroller->setWidget(client_);
-    setCentralWidget(scroller);
+    scroller_->setWidget(client_);
+    setCentralWidget(scroller_);
     client_->installEventFilter(this);
 
     buildProgressView();

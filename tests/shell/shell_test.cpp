@@ -1,6 +1,7 @@
 #include "support/gui.h"
 
 #include "content/contenttable.h"
+#include "platform/widgets.h"
 #include "shell/form3.h"
 #include "shell/viewtable.h"
 
@@ -11,6 +12,8 @@
 #include <QMenuBar>
 #include <QTest>
 #include <QTimer>
+#include <QTranslator>
+#include <QWebEnginePage>
 #include <QWebEngineView>
 
 using shell::View;
@@ -281,6 +284,20 @@ TEST_F(Shell, InformationWindows)
     EXPECT_TRUE(shown("Panel1"));
     form1->close();
     EXPECT_FALSE(form5->isVisible());
+}
+
+TEST_F(Shell, TheBrowserSpeaksRussian)
+{
+    EXPECT_EQ(QLocale().language(), QLocale::Russian); // the engine's locale: its error pages
+    platform::installRussianTexts();
+    start();
+    auto *browser = control<QWebEngineView>("WebBrowser1");
+    EXPECT_EQ(browser->pageAction(QWebEnginePage::Copy)->text().toStdString(), "Копировать");
+    EXPECT_EQ(browser->pageAction(QWebEnginePage::Back)->text().toStdString(), "Назад");
+    for (QTranslator *texts : QCoreApplication::instance()->findChildren<QTranslator *>()) {
+        QCoreApplication::removeTranslator(texts);
+        delete texts;
+    }
 }
 
 TEST(ProgramStart, FindsTheDocumentOfACommandLine)
