@@ -6,6 +6,7 @@
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
+#include <QMenuBar>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
@@ -120,26 +121,54 @@ void fitOnScreen(QWidget *window)
         placeWithin(window, screen->availableGeometry(), frameOf(window), window->frameGeometry().topLeft());
 }
 
-void showAsStars(QLineEdit *edit)
+namespace {
+
+// The application's style, with what the forms had that it lacks: "*" as the
+// password character, the Alt key taking the keyboard to the menu bar, and
+// narrower menu bar items.
+class FormStyle : public QProxyStyle {
+public:
+    int styleHint(StyleHint hint, const QStyleOption *option, const QWidget *widget,
+                  QStyleHintReturn *returnData) const override
+    {
+        if (hint == SH_LineEdit_PasswordCharacter)
+            return u'*';
+        if (hint == SH_MenuBar_AltKeyNavigation)
+            return 1;
+        return QProxyStyle::styleHint(hint, option, widget, returnData);
+    }
+    // Menu bar items as tight as the desktop the forms were drawn for had them.
+    QSize sizeFromContents(ContentsType type, const QStyleOption *option, const QSize &size,
+                           const QWidget *widget) const override
+    {
+        QSize result = QProxyStyle::sizeFromContents(type, option, size, widget);
+        if (type == CT_MenuBarItem)
+            result.rwidth() -= 8;
+        return result;
+    }
+};
+
+QStyle *formStyle()
 {
-    // One style for every such edit: the application's own, with "*" as the password character.
-    class StarStyle : public QProxyStyle {
-    public:
-        int styleHint(StyleHint hint, const QStyleOption *option, const QWidget *widget,
-                      QStyleHintReturn *returnData) const override
-        {
-            if (hint == SH_LineEdit_PasswordCharacter)
-                return u'*';
-            return QProxyStyle::styleHint(hint, option, widget, returnData);
-        }
-    };
-    static QPointer<StarStyle> style;
+    static QPointer<FormStyle> style;
     if (!style) {
-        style = new StarStyle;
+        style = new FormStyle;
         style->setParent(QCoreApplication::instance());
     }
+    return style;
+}
+
+} // namespace
+
+void showAsStars(QLineEdit *edit)
+{
     edit->setEchoMode(QLineEdit::Password);
-    edit->setStyle(style);
+    edit->setStyle(formStyle());
+}
+
+void reachByAltKey(QMenuBar *menuBar)
+{
+    menuBar->setStyle(formStyle());
 }
 
 QLabel *makePicture(QWidget *parent, const char *name, const char *file, int x, int y, int w, int h)

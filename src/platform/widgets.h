@@ -11,6 +11,7 @@
 #include <QToolButton>
 
 class QKeyEvent;
+class QMenuBar;
 
 namespace platform {
 
@@ -66,6 +67,9 @@ void fitOnScreen(QWidget *window);
 
 // Shows a one-line edit's text as "*" for every character, as the forms did.
 void showAsStars(QLineEdit *edit);
+
+// Alt alone takes the keyboard to the menu bar, as on the desktop the forms were drawn for.
+void reachByAltKey(QMenuBar *menuBar);
 
 // A picture stretched to its box.
 QLabel *makePicture(QWidget *parent, const char *name, const char *file, int x, int y, int w, int h);
