@@ -24,6 +24,8 @@
 #include <QUrl>
 #include <QWebEngineView>
 
+#include <algorithm>
+
 namespace {
 
 constexpr int kClientWidth = 924;
@@ -50,7 +52,7 @@ TForm1::TForm1(QWidget *parent) : QMainWindow(parent)
     // Keyboard focus that moves out of sight, as with the arrow keys, scrolls the view after it.
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) {
         if (now && client_->isAncestorOf(now))
-            scroller_->ensureWidgetVisible(now);
+            scrollTo(now);
     });
     FormCreate();
 }
@@ -204,6 +206,17 @@ void TForm1::followFrontView()
                                        : nullptr; // the test view focuses its first answer with each question
     if (first)
         first->setFocus(Qt::OtherFocusReason);
+}
+
+// Brings a control into sight; of one wider or taller than the view, its
+// beginning, where a caption starts.
+void TForm1::scrollTo(QWidget *control)
+{
+    const QRect area(control->mapTo(client_, QPoint(0, 0)), control->size());
+    const QSize view = scroller_->viewport()->size();
+    const int xMargin = std::min(area.width(), view.width()) / 2;
+    const int yMargin = std::min(area.height(), view.height()) / 2;
+    scroller_->ensureVisible(area.left() + xMargin, area.top() + yMargin, xMargin, yMargin);
 }
 
 void TForm1::layoutViews()

@@ -111,6 +111,7 @@ private:
     void setMenuVisible(const char *name, bool visible);
     QFrame *frontPanel() const;
     void followFrontView();
+    void scrollTo(QWidget *control);
 
 public:
     // Controls the handlers work on, named as in the forms.

@@ -102,7 +102,7 @@ QString percentText(int correct, int total)
 
 QString resultMessage(const RunResult &r)
 {
-    QString text = QStringLiteral("Тестирование №%1: правильных ответов %2 из %3 (%4 %). Оценка: %5.")
+    QString text = QStringLiteral("Тестирование №%1: правильных ответов %2 из %3 (%4\u00a0%). Оценка: %5.")
                        .arg(testIndex(r.testName))
                        .arg(r.correct)
                        .arg(r.total)

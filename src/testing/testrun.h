@@ -54,7 +54,8 @@ struct RunResult {
 QString percentText(int correct, int total);
 
 // "Тестирование №1: правильных ответов 9 из 12 (75 %). Оценка: 4. Ошибки в
-// вопросах: 3, 7, 11." The correct answers themselves are never named; a grade
+// вопросах: 3, 7, 11.", the percent sign bound to its number by a no-break
+// space. The correct answers themselves are never named; a grade
 // below 3 adds, on a line of its own, that the next lecture stays closed.
 QString resultMessage(const RunResult &result);
 

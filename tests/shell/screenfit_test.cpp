@@ -88,6 +88,9 @@ TEST_F(ScreenFit, AViewLargerThanTheWindowScrollsAfterTheFocus)
         QTest::keyClick(form1->focusWidget(), Qt::Key_Down);
     QWidget *last = control<QWidget>("RadioButton5");
     ASSERT_EQ(form1->focusWidget(), last);
+    // Its beginning (the mark and the caption's start) is in sight, all of it where the window allows.
     const QRect inViewport(last->mapTo(viewport, QPoint(0, 0)), last->size());
-    EXPECT_TRUE(viewport->rect().contains(inViewport));
+    EXPECT_TRUE(viewport->rect().contains(inViewport.topLeft())) << inViewport.x() << "," << inViewport.y();
+    if (viewport->width() >= last->width())
+        EXPECT_TRUE(viewport->rect().contains(inViewport));
 }

@@ -187,7 +187,7 @@ TEST_F(TestRun, NewStudentTakesTheBundledFirstTest)
     ASSERT_EQ(messages.size(), 2u); // the registration's, then the result
     EXPECT_EQ(messages[1].kind, platform::MessageKind::Information);
     EXPECT_EQ(messages[1].text,
-              QStringLiteral("Тестирование №1: правильных ответов 9 из 12 (75 %). Оценка: 4. Ошибки в вопросах: 10, 11, 12."));
+              QStringLiteral("Тестирование №1: правильных ответов 9 из 12 (75\u00a0%). Оценка: 4. Ошибки в вопросах: 10, 11, 12."));
 
     click("SpeedButton4");
     EXPECT_EQ(frontView(), QStringLiteral("Panel1"));
@@ -410,7 +410,7 @@ TEST_F(TestRun, KeyboardAloneSignsInAndTakesATest)
     }
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0].text,
-              QStringLiteral("Тестирование №1: правильных ответов 4 из 5 (80 %). Оценка: 5. Ошибки в вопросах: 2."));
+              QStringLiteral("Тестирование №1: правильных ответов 4 из 5 (80\u00a0%). Оценка: 5. Ошибки в вопросах: 2."));
     EXPECT_EQ(frontAtMessage[0], QStringLiteral("Panel3")); // before the progress view takes over
     EXPECT_EQ(frontView(), QStringLiteral("Panel2"));
     EXPECT_EQ(focused(), control<QWidget>("SpeedButton4"));
@@ -435,7 +435,7 @@ TEST_F(TestRun, AKeyAnswersOnlyWhatTheQuestionOffers)
     EXPECT_EQ(control<QLabel>("Label49")->text(), QStringLiteral("Вопрос 2 из 2"));
     answer(1); // the double-click answers as before
     ASSERT_EQ(messages.size(), 1u);
-    EXPECT_EQ(messages[0].text, QStringLiteral("Тестирование №1: правильных ответов 1 из 2 (50 %). Оценка: 3. "
+    EXPECT_EQ(messages[0].text, QStringLiteral("Тестирование №1: правильных ответов 1 из 2 (50\u00a0%). Оценка: 3. "
                                                "Ошибки в вопросах: 2."));
 }
 
@@ -448,7 +448,7 @@ TEST_F(TestRun, AGradeBelowThreeSaysTheNextLectureStaysClosed)
     for (int i = 0; i < 5; ++i)
         answer(1);
     ASSERT_EQ(messages.size(), 2u);
-    EXPECT_EQ(messages[1].text, QStringLiteral("Тестирование №1: правильных ответов 1 из 5 (20 %). Оценка: 2. "
+    EXPECT_EQ(messages[1].text, QStringLiteral("Тестирование №1: правильных ответов 1 из 5 (20\u00a0%). Оценка: 2. "
                                                "Ошибки в вопросах: 2, 3, 4, 5.\nСледующая лекция останется закрытой, "
                                                "пока тест не будет сдан на оценку 3 или выше."));
     EXPECT_FALSE(item("N2")->isEnabled());
