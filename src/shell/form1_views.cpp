@@ -110,6 +110,9 @@ void TForm1::buildTestView()
     Panel3 = makePanel(client_, "Panel3", colors::SkyBlue);
     makeLabel(Panel3, "Label39", QStringLiteral("Выделение ответа двойным нажатием клавиш мыши!!!"),
               formFont("Times New Roman", 21, true), colors::Red, 24, 10);
+    QLabel *keys = makeLabel(Panel3, "Label50", QStringLiteral("или клавиши 1–5, A–E, Enter"),
+                             formFont("Times New Roman", 17, true), colors::Black, 600, 14, 297, 24);
+    keys->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     QLabel *questionCaption = makeLabel(Panel3, "Label34", QStringLiteral("Вопрос:"),
                                         formFont("Times New Roman", 21, true), colors::Black, 24, 44);
     Label49 = makeLabel(Panel3, "Label49", QString(), formFont("Times New Roman", 21, true), colors::Black, 560, 44,
