@@ -16,6 +16,7 @@
 #include <QComboBox>
 #include <QApplication>
 #include <QScrollArea>
+#include <QStyle>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -46,9 +47,14 @@ TForm1::TForm1(QWidget *parent) : QMainWindow(parent)
     menuBar()->setFont(platform::formFont("MS Sans Serif", 11));
     platform::reachByAltKey(menuBar());
     buildViews();
-    resize(kClientWidth, kClientHeight + menuBar()->sizeHint().height());
+    const QSize designed(kClientWidth, kClientHeight + menuBar()->sizeHint().height());
+    resize(designed);
     // Made smaller on a small or scaled screen; the views then scroll.
     platform::centreOnScreen(this);
+    if (height() < designed.height()) { // room for the scroll bar, so the views need not scroll sideways too
+        resize(width() + style()->pixelMetric(QStyle::PM_ScrollBarExtent), height());
+        platform::centreOnScreen(this);
+    }
     // Keyboard focus that moves out of sight, as with the arrow keys, scrolls the view after it.
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) {
         if (now && client_->isAncestorOf(now))
