@@ -13,6 +13,7 @@
 #include <QProxyStyle>
 #include <QScreen>
 #include <QStyleOptionButton>
+#include <QStyleOptionMenuItem>
 #include <QStylePainter>
 
 #include <algorithm>
@@ -164,6 +165,33 @@ void showAsStars(QLineEdit *edit)
 {
     edit->setEchoMode(QLineEdit::Password);
     edit->setStyle(formStyle());
+}
+
+void fitMenuBarFont(QMenuBar *menuBar, const QStringList &captions, int width, int largest, int smallest)
+{
+    QStyle *style = menuBar->style();
+    const int margins = 2 * (style->pixelMetric(QStyle::PM_MenuBarHMargin, nullptr, menuBar)
+                             + style->pixelMetric(QStyle::PM_MenuBarPanelWidth, nullptr, menuBar));
+    const int spacing = style->pixelMetric(QStyle::PM_MenuBarItemSpacing, nullptr, menuBar);
+    QFont font = menuBar->font();
+    for (int px = largest; px >= smallest; --px) {
+        font.setPixelSize(px);
+        const QFontMetrics metrics(font);
+        int needed = margins;
+        for (const QString &caption : captions) {
+            QStyleOptionMenuItem option;
+            option.initFrom(menuBar);
+            option.text = caption;
+            option.fontMetrics = metrics;
+            option.menuItemType = QStyleOptionMenuItem::Normal;
+            needed += style->sizeFromContents(QStyle::CT_MenuBarItem, &option,
+                                              metrics.size(Qt::TextShowMnemonic, caption), menuBar).width()
+                      + spacing;
+        }
+        if (needed <= width || px == smallest)
+            break;
+    }
+    menuBar->setFont(font);
 }
 
 void reachByAltKey(QMenuBar *menuBar)

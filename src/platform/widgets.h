@@ -68,6 +68,11 @@ void fitOnScreen(QWidget *window);
 // Shows a one-line edit's text as "*" for every character, as the forms did.
 void showAsStars(QLineEdit *edit);
 
+// Sets the menu bar's font to the largest pixel size, from largest down to
+// smallest, at which the top-level items of those captions fit side by side
+// in width (a menu bar puts what does not fit out of sight).
+void fitMenuBarFont(QMenuBar *menuBar, const QStringList &captions, int width, int largest, int smallest);
+
 // Alt alone takes the keyboard to the menu bar, as on the desktop the forms were drawn for.
 void reachByAltKey(QMenuBar *menuBar);
 

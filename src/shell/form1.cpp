@@ -55,6 +55,7 @@ TForm1::TForm1(QWidget *parent) : QMainWindow(parent)
         resize(width() + style()->pixelMetric(QStyle::PM_ScrollBarExtent), height());
         platform::centreOnScreen(this);
     }
+    fitMenuToWidth();
     // Keyboard focus that moves out of sight, as with the arrow keys, scrolls the view after it.
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) {
         if (now && client_->isAncestorOf(now))
@@ -126,6 +127,17 @@ void TForm1::connectMenuItem(QAction *action, const char *name)
         if (item == QLatin1String(handlerName))
             platform::onSignal(action, &QAction::triggered, this, [this, handler] { (this->*handler)(); });
     }
+}
+
+// A smaller font where a narrow window could not show every top-level item of a signed-in user.
+void TForm1::fitMenuToWidth()
+{
+    QStringList captions;
+    for (const shell::MenuEntry &entry : shell::menuTable()) {
+        if (entry.level == 0 && qstrcmp(entry.name, "NaFormuAvtorizazii") != 0)
+            captions << QString::fromUtf8(entry.caption);
+    }
+    platform::fitMenuBarFont(menuBar(), captions, width(), 11, 8);
 }
 
 QAction *TForm1::menuItem(const char *name) const { return findChild<QAction *>(QString::fromLatin1(name)); }

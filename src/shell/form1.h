@@ -99,6 +99,7 @@ protected:
 private:
     void buildMenu();
     void connectMenuItem(QAction *action, const char *name);
+    void fitMenuToWidth();
     void buildViews();
     void buildProgressView();
     void buildTestView();

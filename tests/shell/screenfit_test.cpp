@@ -84,6 +84,13 @@ TEST_F(ScreenFit, AViewLargerThanTheWindowScrollsAfterTheFocus)
     control<QLineEdit>("Edit2")->setText(QStringLiteral("s"));
     control<QLineEdit>("MaskEdit1")->setText(QStringLiteral("pw"));
     click("SpeedButton3");
+    // Every top-level item of a signed-in user is in sight on the menu bar.
+    for (QAction *top : form1->menuBar()->actions()) {
+        if (!top->isVisible())
+            continue;
+        const QRect place = form1->menuBar()->actionGeometry(top);
+        EXPECT_TRUE(!place.isEmpty() && form1->menuBar()->rect().contains(place)) << top->text().toStdString();
+    }
     // The browser fits any window.
     EXPECT_TRUE(QTest::qWaitFor([&] { return scroller()->verticalScrollBar()->maximum() == 0; }, 2000));
     trigger("test1");
