@@ -12,15 +12,15 @@
 #include "platform/widgets.h"
 #include "testing/gating.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QApplication>
-#include <QScrollArea>
-#include <QStyle>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QScrollArea>
+#include <QStyle>
 #include <QToolButton>
 #include <QUrl>
 #include <QWebEngineView>
@@ -57,14 +57,15 @@ TForm1::TForm1(QWidget *parent) : QMainWindow(parent)
     }
     fitMenuToWidth();
     // Keyboard focus that moves out of sight, as with the arrow keys, scrolls the view after it.
-    connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) {
+    focusFollower_ = connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) {
         if (now && client_->isAncestorOf(now))
             scrollTo(now);
     });
     FormCreate();
 }
 
-TForm1::~TForm1() = default;
+// The views go before the QObject part of the window would drop the focus follower.
+TForm1::~TForm1() { disconnect(focusFollower_); }
 
 void TForm1::setSecondaryWindows(TForm2 *authoring, TOKRightDlg *about, TForm5 *author)
 {

@@ -163,4 +163,5 @@ private:
     TForm5 *form5_ = nullptr;
     QWidget *client_ = nullptr;
     QScrollArea *scroller_ = nullptr; // scrolls client_ in a window smaller than the views' layout
+    QMetaObject::Connection focusFollower_;
 };
