@@ -91,8 +91,9 @@ QMargins frameOf(const QWidget *window)
 }
 
 // Makes the window no larger than the area allows and puts its frame at topLeft,
-// moved in where it would stand out, the title bar kept on screen first.
-void placeWithin(QWidget *window, const QRect &area, const QMargins &frame, QPoint topLeft)
+// moved in where it would stand out, the title bar kept on screen first. A
+// window that stands within the area stays where it is unless always is set.
+void placeWithin(QWidget *window, const QRect &area, const QMargins &frame, QPoint topLeft, bool always)
 {
     window->resize(window->size().boundedTo(area.size().shrunkBy(frame)).expandedTo(window->minimumSize()));
     QRect outer(topLeft, window->size().grownBy(frame));
@@ -100,7 +101,8 @@ void placeWithin(QWidget *window, const QRect &area, const QMargins &frame, QPoi
     outer.moveBottom(std::min(outer.bottom(), area.bottom()));
     outer.moveLeft(std::max(outer.left(), area.left()));
     outer.moveTop(std::max(outer.top(), area.top()));
-    window->move(outer.topLeft());
+    if (always || outer.topLeft() != topLeft)
+        window->move(outer.topLeft());
 }
 
 } // namespace
@@ -113,13 +115,17 @@ void centreOnScreen(QWidget *window)
     const QRect area = screen->availableGeometry();
     const QMargins frame = frameOf(window);
     window->resize(window->size().boundedTo(area.size().shrunkBy(frame)).expandedTo(window->minimumSize()));
-    placeWithin(window, area, frame, area.center() - window->rect().center());
+    placeWithin(window, area, frame, area.center() - window->rect().center(), true);
 }
 
 void fitOnScreen(QWidget *window)
 {
-    if (const QScreen *screen = window->screen())
-        placeWithin(window, screen->availableGeometry(), frameOf(window), window->frameGeometry().topLeft());
+    const QScreen *screen = window->screen();
+    if (!screen)
+        return;
+    const QMargins frame = frameOf(window);
+    const QPoint frameTopLeft = window->geometry().topLeft() - QPoint(frame.left(), frame.top());
+    placeWithin(window, screen->availableGeometry(), frame, frameTopLeft, false);
 }
 
 namespace {
