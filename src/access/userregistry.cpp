@@ -55,6 +55,8 @@ NameCheck checkNewUser(const QString &name, const QString &password)
     }
     if (!platform::isAnsiEncodable(name) || !platform::isAnsiEncodable(password))
         return NameCheck::Invalid;
+    if (password.isEmpty())
+        return NameCheck::EmptyPassword;
     return NameCheck::Ok;
 }
 

@@ -19,6 +19,7 @@ using GradeArray = std::array<std::uint8_t, 13>; // [1] ... [12]
 enum class NameCheck {
     Ok,
     Invalid, // a section header cannot carry it unchanged, or Windows-1251 cannot hold it
+    EmptyPassword, // anyone at the next computer could sign in as that student
 };
 
 // Tests a name and password typed for registration.

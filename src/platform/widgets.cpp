@@ -2,11 +2,21 @@
 
 #include <QCoreApplication>
 #include <QIcon>
+#include <QKeyEvent>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+#include <QMenuBar>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPointer>
+#include <QProxyStyle>
 #include <QScreen>
 #include <QStyleOptionButton>
+#include <QStyleOptionMenuItem>
 #include <QStylePainter>
+
+#include <algorithm>
 
 #include <unistd.h>
 
@@ -36,12 +46,163 @@ void prepareApplication()
     if (geteuid() == 0 && !qEnvironmentVariableIsSet("QTWEBENGINE_DISABLE_SANDBOX"))
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    // The browser takes its own locale (context menu, error pages) from the default one.
+    QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
 }
+
+void installRussianTexts()
+{
+    for (const char *catalogue : {"qtbase", "qtwebengine"}) {
+        auto *texts = new QTranslator(QCoreApplication::instance());
+        if (texts->load(QLocale(QLocale::Russian), QString::fromLatin1(catalogue), QStringLiteral("_"),
+                        QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+            QCoreApplication::installTranslator(texts);
+        else
+            delete texts;
+    }
+}
+
+namespace {
+
+// Title bar and borders of a window not yet shown, whose frame is still unknown.
+constexpr QMargins kFrameAllowance(6, 32, 6, 6);
+
+// Draws the keyboard focus of a control: a frame that shows on any background.
+void drawFocusFrame(QWidget *widget)
+{
+    QPainter painter(widget);
+    QPen pen(widget->palette().color(QPalette::Highlight), 2, Qt::DashLine);
+    painter.setPen(pen);
+    painter.drawRect(widget->rect().adjusted(1, 1, -2, -2));
+}
+
+} // namespace
+
+namespace {
+
+// The frame a window has, or an allowance for one while it is not yet shown.
+QMargins frameOf(const QWidget *window)
+{
+    const QRect inner = window->geometry();
+    const QRect outer = window->frameGeometry();
+    const QMargins frame(inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
+                         outer.bottom() - inner.bottom());
+    return frame.isNull() ? kFrameAllowance : frame;
+}
+
+// Makes the window no larger than the area allows and puts its frame at topLeft,
+// moved in where it would stand out, the title bar kept on screen first. A
+// window that stands within the area stays where it is unless always is set.
+void placeWithin(QWidget *window, const QRect &area, const QMargins &frame, QPoint topLeft, bool always)
+{
+    window->resize(window->size().boundedTo(area.size().shrunkBy(frame)).expandedTo(window->minimumSize()));
+    QRect outer(topLeft, window->size().grownBy(frame));
+    outer.moveRight(std::min(outer.right(), area.right()));
+    outer.moveBottom(std::min(outer.bottom(), area.bottom()));
+    outer.moveLeft(std::max(outer.left(), area.left()));
+    outer.moveTop(std::max(outer.top(), area.top()));
+    if (always || outer.topLeft() != topLeft)
+        window->move(outer.topLeft());
+}
+
+} // namespace
 
 void centreOnScreen(QWidget *window)
 {
-    if (const QScreen *screen = window->screen())
-        window->move(screen->availableGeometry().center() - window->rect().center());
+    const QScreen *screen = window->screen();
+    if (!screen)
+        return;
+    const QRect area = screen->availableGeometry();
+    const QMargins frame = frameOf(window);
+    window->resize(window->size().boundedTo(area.size().shrunkBy(frame)).expandedTo(window->minimumSize()));
+    placeWithin(window, area, frame, area.center() - window->rect().center(), true);
+}
+
+void fitOnScreen(QWidget *window)
+{
+    const QScreen *screen = window->screen();
+    if (!screen)
+        return;
+    const QMargins frame = frameOf(window);
+    const QPoint frameTopLeft = window->geometry().topLeft() - QPoint(frame.left(), frame.top());
+    placeWithin(window, screen->availableGeometry(), frame, frameTopLeft, false);
+}
+
+namespace {
+
+// The application's style, with what the forms had that it lacks: "*" as the
+// password character, the Alt key taking the keyboard to the menu bar, and
+// narrower menu bar items.
+class FormStyle : public QProxyStyle {
+public:
+    int styleHint(StyleHint hint, const QStyleOption *option, const QWidget *widget,
+                  QStyleHintReturn *returnData) const override
+    {
+        if (hint == SH_LineEdit_PasswordCharacter)
+            return u'*';
+        if (hint == SH_MenuBar_AltKeyNavigation)
+            return 1;
+        return QProxyStyle::styleHint(hint, option, widget, returnData);
+    }
+    // Menu bar items as tight as the desktop the forms were drawn for had them.
+    QSize sizeFromContents(ContentsType type, const QStyleOption *option, const QSize &size,
+                           const QWidget *widget) const override
+    {
+        QSize result = QProxyStyle::sizeFromContents(type, option, size, widget);
+        if (type == CT_MenuBarItem)
+            result.rwidth() -= 8;
+        return result;
+    }
+};
+
+QStyle *formStyle()
+{
+    static QPointer<FormStyle> style;
+    if (!style) {
+        style = new FormStyle;
+        style->setParent(QCoreApplication::instance());
+    }
+    return style;
+}
+
+} // namespace
+
+void showAsStars(QLineEdit *edit)
+{
+    edit->setEchoMode(QLineEdit::Password);
+    edit->setStyle(formStyle());
+}
+
+void fitMenuBarFont(QMenuBar *menuBar, const QStringList &captions, int width, int largest, int smallest)
+{
+    QStyle *style = menuBar->style();
+    const int margins = 2 * (style->pixelMetric(QStyle::PM_MenuBarHMargin, nullptr, menuBar)
+                             + style->pixelMetric(QStyle::PM_MenuBarPanelWidth, nullptr, menuBar));
+    const int spacing = style->pixelMetric(QStyle::PM_MenuBarItemSpacing, nullptr, menuBar);
+    QFont font = menuBar->font();
+    for (int px = largest; px >= smallest; --px) {
+        font.setPixelSize(px);
+        const QFontMetrics metrics(font);
+        int needed = margins;
+        for (const QString &caption : captions) {
+            QStyleOptionMenuItem option;
+            option.initFrom(menuBar);
+            option.text = caption;
+            option.fontMetrics = metrics;
+            option.menuItemType = QStyleOptionMenuItem::Normal;
+            needed += style->sizeFromContents(QStyle::CT_MenuBarItem, &option,
+                                              metrics.size(Qt::TextShowMnemonic, caption), menuBar).width()
+                      + spacing;
+        }
+        if (needed <= width || px == smallest)
+            break;
+    }
+    menuBar->setFont(font);
+}
+
+void reachByAltKey(QMenuBar *menuBar)
+{
+    menuBar->setStyle(formStyle());
 }
 
 QLabel *makePicture(QWidget *parent, const char *name, const char *file, int x, int y, int w, int h)
@@ -93,12 +254,12 @@ QLabel *makeLabel(QWidget *parent, const char *name, const QString &text, const 
 QToolButton *makeSpeedButton(QWidget *parent, const char *name, const QString &caption, const char *picture,
                              const QFont &font, int x, int y, int w, int h)
 {
-    auto *button = new QToolButton(parent);
+    auto *button = new SpeedButton(parent);
     button->setObjectName(QString::fromLatin1(name));
     button->setText(caption);
     button->setFont(font);
     button->setAutoRaise(true);
-    button->setFocusPolicy(Qt::NoFocus);
+    button->setFocusPolicy(Qt::StrongFocus);
     if (picture) {
         button->setIcon(QIcon(QString::fromLatin1(picture)));
         button->setIconSize(QSize(h - 12, h - 12));
@@ -108,8 +269,47 @@ QToolButton *makeSpeedButton(QWidget *parent, const char *name, const QString &c
     return button;
 }
 
+void SpeedButton::keyPressEvent(QKeyEvent *event)
+{
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
+        && !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))) {
+        if (!event->isAutoRepeat())
+            click();
+        return;
+    }
+    QToolButton::keyPressEvent(event);
+}
+
+void SpeedButton::paintEvent(QPaintEvent *event)
+{
+    QToolButton::paintEvent(event);
+    if (hasFocus())
+        drawFocusFrame(this);
+}
+
 namespace {
 constexpr int kIndicatorGap = 6;
+}
+
+void DblClickRadioButton::unmark()
+{
+    setAutoExclusive(false);
+    setChecked(false);
+    setAutoExclusive(true);
+}
+
+void DblClickRadioButton::keyPressEvent(QKeyEvent *event)
+{
+    const int key = event->key();
+    if ((key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter)
+        && !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))) {
+        if (!event->isAutoRepeat()) {
+            setChecked(true);
+            Q_EMIT chosenByKey();
+        }
+        return;
+    }
+    QRadioButton::keyPressEvent(event);
 }
 
 void DblClickRadioButton::mouseDoubleClickEvent(QMouseEvent *event)
@@ -132,6 +332,9 @@ void DblClickRadioButton::paintEvent(QPaintEvent *)
     const QRect textRect = rect().adjusted(indicator.right() + kIndicatorGap, 0, 0, 0);
     painter.setPen(palette().color(QPalette::WindowText));
     painter.drawText(textRect, Qt::AlignVCenter | Qt::AlignLeft | Qt::TextWordWrap, caption);
+    painter.end();
+    if (hasFocus())
+        drawFocusFrame(this);
 }
 
 bool DblClickRadioButton::hitButton(const QPoint &pos) const { return rect().contains(pos); }

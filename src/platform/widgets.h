@@ -10,6 +10,9 @@
 #include <QRadioButton>
 #include <QToolButton>
 
+class QKeyEvent;
+class QMenuBar;
+
 namespace platform {
 
 namespace colors {
@@ -38,6 +41,11 @@ void installFontSubstitutes();
 // wants shared OpenGL contexts.
 void prepareApplication();
 
+// The interface is Russian whatever the desktop's language: Qt's own dialogs
+// and the browser's menus through their translations, the browser's error
+// pages through its locale. The locale is set by prepareApplication.
+void installRussianTexts();
+
 // Sets a widget's background colour (and makes it paint it).
 void setBackground(QWidget *widget, const QColor &color);
 
@@ -48,28 +56,62 @@ QFrame *makePanel(QWidget *parent, const char *name, const QColor &color);
 QLabel *makeLabel(QWidget *parent, const char *name, const QString &text, const QFont &font,
                   const QColor &color, int x, int y, int w = 0, int h = 0);
 
-// Places a top-level window in the centre of its screen.
+// Places a top-level window in the centre of its screen, frame included, and
+// within the screen's available area at any scale: a window larger than that
+// area is made as small as its minimum size allows, and one that still does
+// not fit keeps its title bar on the screen.
 void centreOnScreen(QWidget *window);
+
+// The same, but a window that fits is left where it stands.
+void fitOnScreen(QWidget *window);
+
+// Shows a one-line edit's text as "*" for every character, as the forms did.
+void showAsStars(QLineEdit *edit);
+
+// Sets the menu bar's font to the largest pixel size, from largest down to
+// smallest, at which the top-level items of those captions fit side by side
+// in width (a menu bar puts what does not fit out of sight).
+void fitMenuBarFont(QMenuBar *menuBar, const QStringList &captions, int width, int largest, int smallest);
+
+// Alt alone takes the keyboard to the menu bar, as on the desktop the forms were drawn for.
+void reachByAltKey(QMenuBar *menuBar);
 
 // A picture stretched to its box.
 QLabel *makePicture(QWidget *parent, const char *name, const char *file, int x, int y, int w, int h);
 
-// A flat button with a picture beside its caption; it takes no keyboard focus.
+// A flat button with a picture beside its caption. It takes keyboard focus
+// from Tab, shows it by a frame, and Space or Enter presses it.
 QToolButton *makeSpeedButton(QWidget *parent, const char *name, const QString &caption, const char *picture,
                              const QFont &font, int x, int y, int w, int h);
 
+class SpeedButton : public QToolButton {
+    Q_OBJECT
+public:
+    using QToolButton::QToolButton;
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+};
+
 // A radio button whose caption wraps and which reports a double-click
-// anywhere on it; text() is the caption.
+// anywhere on it, or Enter or Space while it has the focus (a key held down
+// reports once); text() is the caption. A frame shows the focus.
 class DblClickRadioButton : public QRadioButton {
     Q_OBJECT
 public:
     using QRadioButton::QRadioButton;
 
+    // Clears the mark, which an exclusive group otherwise keeps.
+    void unmark();
+
 Q_SIGNALS:
     void doubleClicked();
+    void chosenByKey();
 
 protected:
     void mouseDoubleClickEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     bool hitButton(const QPoint &pos) const override;
 };

@@ -12,14 +12,20 @@
 #include "platform/widgets.h"
 #include "testing/gating.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QCoreApplication>
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QScrollArea>
+#include <QStyle>
+#include <QToolButton>
 #include <QUrl>
 #include <QWebEngineView>
+
+#include <algorithm>
 
 namespace {
 
@@ -37,15 +43,29 @@ TForm1::TForm1(QWidget *parent) : QMainWindow(parent)
     setFont(platform::formFont("MS Sans Serif", 11));
     buildMenu();
     // The desktop's menu font, as menus are drawn there; narrow items so the
-    // student's nine top-level items fit the window's width.
-    menuBar()->setFont(platform::formFont("MS Sans Serif", 12));
+    // ten top-level items of a signed-in user fit the window's width.
+    menuBar()->setFont(platform::formFont("MS Sans Serif", 11));
+    platform::reachByAltKey(menuBar());
     buildViews();
-    resize(kClientWidth, kClientHeight + menuBar()->sizeHint().height());
+    const QSize designed(kClientWidth, kClientHeight + menuBar()->sizeHint().height());
+    resize(designed);
+    // Made smaller on a small or scaled screen; the views then scroll.
     platform::centreOnScreen(this);
+    if (height() < designed.height()) { // room for the scroll bar, so the views need not scroll sideways too
+        resize(width() + style()->pixelMetric(QStyle::PM_ScrollBarExtent), height());
+        platform::centreOnScreen(this);
+    }
+    fitMenuToWidth();
+    // Keyboard focus that moves out of sight, as with the arrow keys, scrolls the view after it.
+    focusFollower_ = connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) {
+        if (now && client_->isAncestorOf(now))
+            scrollTo(now);
+    });
     FormCreate();
 }
 
-TForm1::~TForm1() = default;
+// The views go before the QObject part of the window would drop the focus follower.
+TForm1::~TForm1() { disconnect(focusFollower_); }
 
 void TForm1::setSecondaryWindows(TForm2 *authoring, TOKRightDlg *about, TForm5 *author)
 {
@@ -102,12 +122,23 @@ void TForm1::connectMenuItem(QAction *action, const char *name)
         {"N17", &TForm1::N17Click},   {"Ni", &TForm1::NiClick},     {"N30", &TForm1::N30Click},
         {"Ntun", &TForm1::NtunClick}, {"nred", &TForm1::nredClick}, {"N26", &TForm1::N26Click},
         {"N15", &TForm1::N15Click},   {"Ne", &TForm1::NeClick},     {"Nved", &TForm1::NvedClick},
-        {"NaFormuAvtorizazii", &TForm1::NaFormuAvtorizaziiClick},
+        {"NaFormuAvtorizazii", &TForm1::NaFormuAvtorizaziiClick}, {"NSmena", &TForm1::NSmenaClick},
     };
     for (const auto &[handlerName, handler] : handlers) {
         if (item == QLatin1String(handlerName))
             platform::onSignal(action, &QAction::triggered, this, [this, handler] { (this->*handler)(); });
     }
+}
+
+// A smaller font where a narrow window could not show every top-level item of a signed-in user.
+void TForm1::fitMenuToWidth()
+{
+    QStringList captions;
+    for (const shell::MenuEntry &entry : shell::menuTable()) {
+        if (entry.level == 0 && qstrcmp(entry.name, "NaFormuAvtorizazii") != 0)
+            captions << QString::fromUtf8(entry.caption);
+    }
+    platform::fitMenuBarFont(menuBar(), captions, width(), 11, 8);
 }
 
 QAction *TForm1::menuItem(const char *name) const { return findChild<QAction *>(QString::fromLatin1(name)); }
@@ -165,6 +196,46 @@ void TForm1::switchViews(shell::ViewSwitch trigger)
         testRunning_ = false;
         abandonRun();
     }
+    followFrontView();
+}
+
+// The frontmost visible view, as the user sees it.
+QFrame *TForm1::frontPanel() const
+{
+    QFrame *front = nullptr;
+    for (QFrame *p : {Panel2, Panel3, Panel1, Panel6, Panel7, Panel4}) {
+        if (!p->isHidden())
+            front = p;
+    }
+    return front;
+}
+
+// The keyboard focus goes to the view in front; a view of fixed layout scrolls
+// in a window smaller than that layout, while the browser and the log fit any window.
+void TForm1::followFrontView()
+{
+    QFrame *front = frontPanel();
+    const bool fixedLayout = front == Panel2 || front == Panel3 || front == Panel4 || front == Panel7;
+    client_->setMinimumSize(fixedLayout ? QSize(kClientWidth, kClientHeight) : QSize(0, 0));
+    QWidget *first = front == Panel4   ? static_cast<QWidget *>(Edit2)
+                     : front == Panel2 ? (ComboBox1->isHidden() ? static_cast<QWidget *>(SpeedButton4) : ComboBox1)
+                     : front == Panel7 ? static_cast<QWidget *>(Edit3)
+                     : front == Panel6 ? static_cast<QWidget *>(SpeedButton5)
+                     : front == Panel1 ? static_cast<QWidget *>(WebBrowser1)
+                                       : nullptr; // the test view focuses its first answer with each question
+    if (first)
+        first->setFocus(Qt::OtherFocusReason);
+}
+
+// Brings a control into sight; of one wider or taller than the view, its
+// beginning, where a caption starts.
+void TForm1::scrollTo(QWidget *control)
+{
+    const QRect area(control->mapTo(client_, QPoint(0, 0)), control->size());
+    const QSize view = scroller_->viewport()->size();
+    const int xMargin = std::min(area.width(), view.width()) / 2;
+    const int yMargin = std::min(area.height(), view.height()) / 2;
+    scroller_->ensureVisible(area.left() + xMargin, area.top() + yMargin, xMargin, yMargin);
 }
 
 void TForm1::layoutViews()
@@ -179,6 +250,8 @@ bool TForm1::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == client_ && event->type() == QEvent::Resize)
         layoutViews();
+    if (watched == Panel3 && event->type() == QEvent::KeyPress && answerKey(static_cast<QKeyEvent *>(event)))
+        return true;
     return QMainWindow::eventFilter(watched, event);
 }
 
@@ -273,6 +346,9 @@ void TForm1::N26Click()
 
 void TForm1::N15Click()
 {
+    // Brought back also when the student had minimised it.
+    form5_->setWindowState(form5_->windowState() & ~Qt::WindowMinimized);
+    platform::fitOnScreen(form5_);
     form5_->show();
     form5_->raise();
     form5_->activateWindow();

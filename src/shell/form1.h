@@ -10,11 +10,13 @@
 class QAction;
 class QComboBox;
 class QFrame;
+class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
 class QTimer;
+class QScrollArea;
 class QToolButton;
 class QWebEngineView;
 class TForm2;
@@ -71,6 +73,7 @@ public:
     void SpeedButton2Click();
     void SpeedButton3Click();
     void NaFormuAvtorizaziiClick();
+    void NSmenaClick();
 
     // Tests and progress.
     void testClick(const QByteArray &itemName);
@@ -99,6 +102,7 @@ protected:
 private:
     void buildMenu();
     void connectMenuItem(QAction *action, const char *name);
+    void fitMenuToWidth();
     void buildViews();
     void buildProgressView();
     void buildTestView();
@@ -109,6 +113,9 @@ private:
     void layoutViews();
     QFrame *panel(shell::View view) const;
     void setMenuVisible(const char *name, bool visible);
+    QFrame *frontPanel() const;
+    void followFrontView();
+    void scrollTo(QWidget *control);
 
 public:
     // Controls the handlers work on, named as in the forms.
@@ -121,6 +128,7 @@ public:
                 *SpeedButton5 = nullptr, *SpeedButton6 = nullptr, *SpeedButton7 = nullptr;
     QComboBox *ComboBox1 = nullptr;
     QLabel *Label5 = nullptr;
+    QLabel *Label49 = nullptr; // "Вопрос N из M" of the test view
     QLabel *GradeLabels[13] = {}; // [1] ... [12]: Label18 ... Label29
     QPlainTextEdit *Memo1 = nullptr, *Memo2 = nullptr;
     platform::DblClickRadioButton *RadioButtons[7] = {}; // [1] ... [6]: RadioButton1 ... RadioButton6
@@ -131,6 +139,7 @@ private:
     // -- sign-in additions: begin
     void refreshUserList(const QList<QByteArray> &names);
     void setRoleMenu(bool administrator);
+    void signOut();
     // -- sign-in additions: end
 
     // Helpers of the test-run and progress handlers (form1_testing.cpp).
@@ -142,6 +151,8 @@ private:
     void showGrades();
     void gradeRun();
     void abandonRun();
+    void tellResult();
+    bool answerKey(QKeyEvent *event);
     // -- testing additions: end
 
     // Helpers of the administration handlers (form1_admin.cpp).
@@ -159,4 +170,6 @@ private:
     TOKRightDlg *aboutDialog_ = nullptr;
     TForm5 *form5_ = nullptr;
     QWidget *client_ = nullptr;
+    QScrollArea *scroller_ = nullptr; // scrolls client_ in a window smaller than the views' layout
+    QMetaObject::Connection focusFollower_;
 };

@@ -3,12 +3,16 @@
 
 #include "access/signin.h"
 #include "access/userregistry.h"
+#include "menutable.h"
 #include "platform/codec.h"
 #include "platform/ui.h"
 
 #include <QAction>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
+#include <QWebEngineHistory>
+#include <QWebEngineView>
 
 using namespace larendo;
 
@@ -29,7 +33,13 @@ void TForm1::SpeedButton1Click()
 {
     const QString name = Edit2->text();
     const QString password = MaskEdit1->text();
-    if (access::checkNewUser(name, password) != access::NameCheck::Ok) {
+    switch (access::checkNewUser(name, password)) {
+    case access::NameCheck::Ok:
+        break;
+    case access::NameCheck::EmptyPassword:
+        platform::showBox(this, platform::MessageKind::Warning, QStringLiteral("Введите пароль."));
+        return;
+    default:
         platform::showBox(this, platform::MessageKind::Warning, QStringLiteral("Недопустимое имя пользователя."));
         return;
     }
@@ -91,6 +101,42 @@ void TForm1::setRoleMenu(bool administrator)
     for (const char *item : {"notch", "Ntun", "nred", "Nved"})
         setMenuVisible(item, administrator);
     setMenuVisible("NaFormuAvtorizazii", false);
+    setMenuVisible("NSmena", true);
 }
 
 void TForm1::NaFormuAvtorizaziiClick() { switchViews(shell::ViewSwitch::BackToSignIn); }
+
+// Hands the computer to the next student: the grades are saved as on leaving
+// the program, then everything is as when the window was first shown.
+void TForm1::NSmenaClick()
+{
+    const platform::Message question{platform::MessageKind::Warning, QStringLiteral("Сменить пользователя"),
+                                     QStringLiteral("Завершить работу пользователя \"%1\"? Оценки будут сохранены.")
+                                         .arg(platform::fromAnsi(state_.CurrentUser)),
+                                     platform::MessageButtons::OkCancel};
+    if (platform::showMessage(this, question) != platform::MessageAnswer::Ok)
+        return;
+    FormClose(); // a save that fails ends the handler here: the user stays signed in
+    signOut();
+}
+
+void TForm1::signOut()
+{
+    testRunning_ = false; // a run on screen is dropped, ungraded
+    state_ = shell::RunState{};
+    for (const shell::MenuEntry &entry : shell::menuTable()) {
+        QAction *action = menuItem(entry.name);
+        action->setVisible(entry.visibleAtCreation);
+        action->setEnabled(true);
+    }
+    ComboBox1->setVisible(false);
+    Edit2->clear();
+    MaskEdit1->clear();
+    Label5->clear();
+    showGrades();
+    // Nothing of the last student's reading stays behind the sign-in view.
+    WebBrowser1->history()->clear();
+    FormCreate();
+    switchViews(shell::ViewSwitch::SignOut);
+    FormShow(); // the user list and the administrator settings are read anew, as at start
+}

@@ -13,6 +13,7 @@
 
 #include <QComboBox>
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPlainTextEdit>
 
@@ -46,6 +47,7 @@ void TForm1::Button2Click()
         platform::raise(problem);
     state_.Tag = 1;
     state_.CorrectCount = 0;
+    state_.WrongQuestions.clear();
     // The question box takes the test view's colour; its viewport paints the Base role.
     QPalette palette = Memo1->palette();
     palette.setColor(QPalette::Base, platform::colors::SkyBlue);
@@ -70,7 +72,29 @@ void TForm1::showQuestion(int number)
         RadioButtons[i]->setVisible(present);
         if (QLabel *letter = Panel5->findChild<QLabel *>(QStringLiteral("Label%1").arg(43 + i)))
             letter->setVisible(present);
+        // A mark left from the question before would answer this one by accident.
+        RadioButtons[i]->unmark();
     }
+    Label49->setText(QStringLiteral("Вопрос %1 из %2").arg(number).arg(testing::readQuestionTotal(currentTestFile())));
+    for (int i = 1; i <= 5; ++i) {
+        if (!RadioButtons[i]->isHidden()) {
+            RadioButtons[i]->setFocus(Qt::OtherFocusReason);
+            break;
+        }
+    }
+}
+
+// The keys 1 to 5 and A to E answer at once; a key held down answers one question only.
+bool TForm1::answerKey(QKeyEvent *event)
+{
+    if (!testRunning_ || event->isAutoRepeat()
+        || (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)))
+        return false;
+    const int number = testing::answerOfKey(event->key(), event->text());
+    if (number == 0 || RadioButtons[number]->isHidden())
+        return false;
+    platform::guarded([&] { RadioButtonDblClick(number); });
+    return true;
 }
 
 void TForm1::RadioButtonDblClick(int number)
@@ -84,7 +108,8 @@ void TForm1::RadioButton6DblClick()
     if (!testRunning_)
         return; // no run on screen: nothing to answer
     const testing::AnswerOutcome outcome = testing::answerStep(currentTestFile(), state_.ChosenAnswer, state_.Tag,
-                                                               state_.CorrectCount, state_.QuestionTotal);
+                                                               state_.CorrectCount, state_.QuestionTotal,
+                                                               &state_.WrongQuestions);
     if (outcome == testing::AnswerOutcome::NextQuestion)
         showQuestion(state_.Tag);
     else
@@ -102,6 +127,7 @@ void TForm1::gradeRun()
     const testing::RunRecord record = testing::recordFinishedRun(state_.CurrentUser, state_.CurrentTest,
                                                                  state_.GradeValue, state_.TestLogPath, platform::now());
     testRunning_ = false;
+    tellResult();
     NiClick();
     for (int i = 1; i <= 12; ++i) {
         if (state_.Grades[i] >= 3) {
@@ -111,6 +137,16 @@ void TForm1::gradeRun()
     }
     if (const QString problem = record.problemText(); !problem.isEmpty())
         platform::showBox(this, platform::MessageKind::Warning, problem);
+}
+
+// One box with the count, the share, the grade and the questions gone wrong,
+// before the progress view takes over; the correct answers stay unsaid.
+void TForm1::tellResult()
+{
+    const testing::RunResult result{state_.CurrentTest, state_.CorrectCount, state_.QuestionTotal, state_.GradeValue,
+                                    state_.WrongQuestions};
+    platform::showMessage(this, {platform::MessageKind::Information, QStringLiteral("Результат тестирования"),
+                                 testing::resultMessage(result), platform::MessageButtons::Ok});
 }
 
 void TForm1::abandonRun()

@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QVBoxLayout>
 #include <QWebEngineSettings>
 #include <QWebEngineView>
@@ -26,7 +27,7 @@ QLineEdit *makeEdit(QWidget *parent, const char *name, int x, int y, int w, int 
     edit->setGeometry(x, y, w, h);
     edit->setFont(font);
     if (password)
-        edit->setEchoMode(QLineEdit::Password);
+        showAsStars(edit);
     return edit;
 }
 
@@ -34,10 +35,17 @@ QLineEdit *makeEdit(QWidget *parent, const char *name, int x, int y, int w, int 
 
 void TForm1::buildViews()
 {
-    client_ = new QWidget(this);
+    // The client area scrolls when the window is smaller than the views' fixed layout.
+    scroller_ = new QScrollArea(this);
+    scroller_->setObjectName(QStringLiteral("ClientScroller"));
+    scroller_->setFrameShape(QFrame::NoFrame);
+    scroller_->setFocusPolicy(Qt::NoFocus);
+    scroller_->setWidgetResizable(true);
+    client_ = new QWidget;
     client_->setObjectName(QStringLiteral("ClientArea"));
     setBackground(client_, colors::BtnFace);
-    setCentralWidget(client_);
+    scroller_->setWidget(client_);
+    setCentralWidget(scroller_);
     client_->installEventFilter(this);
 
     buildProgressView();
@@ -102,8 +110,16 @@ void TForm1::buildTestView()
     Panel3 = makePanel(client_, "Panel3", colors::SkyBlue);
     makeLabel(Panel3, "Label39", QStringLiteral("Выделение ответа двойным нажатием клавиш мыши!!!"),
               formFont("Times New Roman", 21, true), colors::Red, 24, 10);
-    makeLabel(Panel3, "Label34", QStringLiteral("Вопрос:"), formFont("Times New Roman", 21, true), colors::Black, 24, 44);
+    QLabel *keys = makeLabel(Panel3, "Label50", QStringLiteral("или клавиши 1–5, A–E, Enter"),
+                             formFont("Times New Roman", 17, true), colors::Black, 600, 14, 297, 24);
+    keys->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    QLabel *questionCaption = makeLabel(Panel3, "Label34", QStringLiteral("Вопрос:"),
+                                        formFont("Times New Roman", 21, true), colors::Black, 24, 44);
+    Label49 = makeLabel(Panel3, "Label49", QString(), formFont("Times New Roman", 21, true), colors::Black, 560, 44,
+                        337, 28);
+    Label49->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     Memo1 = new QPlainTextEdit(Panel3);
+    questionCaption->setBuddy(Memo1);
     Memo1->setObjectName(QStringLiteral("Memo1"));
     Memo1->setFrameStyle(QFrame::NoFrame);
     Memo1->setReadOnly(true);
@@ -122,6 +138,7 @@ void TForm1::buildTestView()
         RadioButtons[i] = button;
         if (i == 6) { // the hidden sixth button only carries the answer step
             button->setVisible(false);
+            button->setFocusPolicy(Qt::NoFocus);
             onSignal(button, &DblClickRadioButton::doubleClicked, this, [this] { RadioButton6DblClick(); });
             continue;
         }
@@ -130,7 +147,9 @@ void TForm1::buildTestView()
                   formFont("Times New Roman", 27, true), colors::Black, 14, y + (kRowHeight - 32) / 2, 30, 32);
         button->setGeometry(50, y, 825, kRowHeight);
         onSignal(button, &DblClickRadioButton::doubleClicked, this, [this, i] { RadioButtonDblClick(i); });
+        onSignal(button, &DblClickRadioButton::chosenByKey, this, [this, i] { RadioButtonDblClick(i); });
     }
+    Panel3->installEventFilter(this); // the keys 1 to 5 and A to E answer from anywhere in the view
 }
 
 void TForm1::buildContentView()
@@ -183,8 +202,9 @@ void TForm1::buildSettingsView()
     QLineEdit **edits[] = {&Edit3, &Edit4, &Edit5, &Edit6};
     for (int i = 0; i < 4; ++i) {
         const int y = 40 + i * 88;
-        makeLabel(Panel7, rows[i].label, QString::fromUtf8(rows[i].text), caption, colors::Black, 48, y);
+        QLabel *label = makeLabel(Panel7, rows[i].label, QString::fromUtf8(rows[i].text), caption, colors::Black, 48, y);
         *edits[i] = makeEdit(Panel7, rows[i].edit, 48, y + 32, 440, 30, field, rows[i].password);
+        label->setBuddy(*edits[i]); // the prompt names the field for a screen reader
     }
     SpeedButton7 = makeSpeedButton(Panel7, "SpeedButton7", QStringLiteral("Применить"), ":/images/btn_apply.png",
                                    formFont("MS Sans Serif", 19, true), 48, 410, 210, 56);
@@ -211,10 +231,14 @@ void TForm1::buildSignInView()
               colors::Black, 32, 64, 600 + 120, 24);
     makeLabel(Panel4, "Label43", QStringLiteral("затем нажмите кнопку \"Новый пользователь\""), prompt, colors::Black,
               32, 96, 414 + 80, 24);
-    makeLabel(Panel4, "Label1", QStringLiteral("Пользователь:"), georgia, colors::Black, 27, 143, 159 + 30, 23);
+    QLabel *nameLabel = makeLabel(Panel4, "Label1", QStringLiteral("Пользователь:"), georgia, colors::Black, 27, 143,
+                                  159 + 30, 23);
     Edit2 = makeEdit(Panel4, "Edit2", 227, 139, 342, 28, field);
-    makeLabel(Panel4, "Label2", QStringLiteral("Пароль:"), georgia, colors::Black, 43, 203, 84 + 20, 23);
+    QLabel *passwordLabel = makeLabel(Panel4, "Label2", QStringLiteral("Пароль:"), georgia, colors::Black, 43, 203,
+                                      84 + 20, 23);
     MaskEdit1 = makeEdit(Panel4, "MaskEdit1", 227, 205, 342, 28, field, true);
+    nameLabel->setBuddy(Edit2); // the prompts name the fields for a screen reader
+    passwordLabel->setBuddy(MaskEdit1);
     makeLabel(Panel4, "Label38", QStringLiteral("Если вы зарегистрированы, то нажмите:"), georgia, colors::Black, 16, 296,
               448 + 40, 23);
     SpeedButton3 = makeSpeedButton(Panel4, "SpeedButton3", QStringLiteral("Далее>>"), ":/images/btn_next.png", button,
@@ -227,6 +251,12 @@ void TForm1::buildSignInView()
     SpeedButton2 = makeSpeedButton(Panel4, "SpeedButton2", QStringLiteral("Удалить пользователя"),
                                    ":/images/btn_delete.png", button, 216, 480, 361, 65);
     setTabOrder(Edit2, MaskEdit1);
+    setTabOrder(MaskEdit1, SpeedButton3);
+    setTabOrder(SpeedButton3, SpeedButton1);
+    setTabOrder(SpeedButton1, SpeedButton2);
+    // Enter in either field signs in, as "Далее>>" does.
+    for (QLineEdit *field : {Edit2, MaskEdit1})
+        connect(field, &QLineEdit::returnPressed, SpeedButton3, &QAbstractButton::click);
     onSignal(SpeedButton3, &QAbstractButton::clicked, this, [this] { SpeedButton3Click(); });
     onSignal(SpeedButton1, &QAbstractButton::clicked, this, [this] { SpeedButton1Click(); });
     onSignal(SpeedButton2, &QAbstractButton::clicked, this, [this] { SpeedButton2Click(); });

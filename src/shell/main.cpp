@@ -12,9 +12,6 @@
 
 #include <QApplication>
 #include <QIcon>
-#include <QLibraryInfo>
-#include <QLocale>
-#include <QTranslator>
 
 #include <cstdio>
 
@@ -28,11 +25,7 @@ int main(int argc, char *argv[])
     app.setWindowIcon(QIcon(QStringLiteral(":/images/app.png")));
     app.setQuitOnLastWindowClosed(false); // the main window's close ends the program
     platform::installFontSubstitutes();
-    // The interface is Russian whatever the desktop's language: Qt's own dialogs too.
-    QTranslator qtTexts;
-    if (qtTexts.load(QLocale(QLocale::Russian), QStringLiteral("qtbase"), QStringLiteral("_"),
-                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        app.installTranslator(&qtTexts);
+    platform::installRussianTexts();
 
     // Every data path is formed from the current directory: enter the course folder first.
     const platform::CourseFolderChoice course =

@@ -83,6 +83,7 @@ constexpr MenuEntry kMenu[] = {
     {"Ntun", 1, "Настройки администратора", false, kSettings},
     {"nred", 1, "Редактировать тесты", false, kEdit},
     {"NaFormuAvtorizazii", 0, "На форму авторизации", true, nullptr},
+    {"NSmena", 0, "Сменить пользователя", false, nullptr}, // takes its place once somebody signs in
     {"N21", 0, "Помощь", true, nullptr},
     {"N26", 1, "О программе", true, kAbout},
     {"N27", 1, "Помощь", true, kHelp},

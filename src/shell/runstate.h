@@ -2,6 +2,7 @@
 // The run state of the main window: zero or empty at creation, kept for the
 // life of the window. Texts are Windows-1251 bytes, as they are in the files.
 #include <QByteArray>
+#include <QList>
 #include <QString>
 
 #include <array>
@@ -30,6 +31,7 @@ struct RunState {
     int GradeValue = 0;
     double ScorePercent = 0;
     QByteArray ChosenAnswer;               // "RadioButton1" ... "RadioButton5"
+    QList<int> WrongQuestions;             // numbers of the questions answered wrongly, for the result
 };
 
 } // namespace shell

@@ -19,6 +19,7 @@ const ViewSwitchRow kTable[] = {
     {ViewSwitch::TestLogBack, {Panel1}, {Panel2, Panel3, Panel4, Panel6}},
     {ViewSwitch::Settings, {Panel7}, {Panel1, Panel2, Panel3, Panel4, Panel6}},
     {ViewSwitch::SettingsBack, {Panel1}, {Panel7}},
+    {ViewSwitch::SignOut, {Panel4}, {Panel1, Panel2, Panel3, Panel6, Panel7}},
 };
 
 } // namespace

@@ -22,6 +22,7 @@ enum class ViewSwitch {
     TestLogBack,      // test-log view "<<Назад"
     Settings,         // "Настройки администратора"
     SettingsBack,     // settings view "Назад"
+    SignOut,          // "Сменить пользователя": the sign-in view alone, as at start
 };
 
 struct ViewSwitchRow {

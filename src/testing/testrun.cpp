@@ -1,5 +1,6 @@
 #include "testrun.h"
 
+#include "gating.h"
 #include "testfile.h"
 
 #include "access/userregistry.h"
@@ -8,6 +9,8 @@
 #include "platform/filelock.h"
 #include "platform/paths.h"
 #include "platform/textfile.h"
+
+#include <QStringList>
 
 namespace larendo::testing {
 
@@ -69,11 +72,13 @@ int gradeFor(int correct, int total)
 double scorePercent(int correct, int total) { return total == 0 ? 0.0 : 100.0 * correct / total; }
 
 AnswerOutcome answerStep(const QByteArray &testFile, const QByteArray &chosenAnswer, int &tag, int &correctCount,
-                         int &questionTotal)
+                         int &questionTotal, QList<int> *wrongQuestions)
 {
     const QByteArray chosen = digitOf(chosenAnswer);
     if (!chosen.isEmpty() && chosen == readCorrectAnswer(testFile, tag))
         ++correctCount;
+    else if (wrongQuestions)
+        wrongQuestions->append(tag);
     ++tag;
     questionTotal = readQuestionTotal(testFile);
     if (questionTotal < 1) {
@@ -82,6 +87,55 @@ AnswerOutcome answerStep(const QByteArray &testFile, const QByteArray &chosenAns
                             .arg(questionTotal));
     }
     return tag <= questionTotal ? AnswerOutcome::NextQuestion : AnswerOutcome::Finished;
+}
+
+int answerOfKey(int key, const QString &text)
+{
+    if (key >= Qt::Key_1 && key <= Qt::Key_5)
+        return key - Qt::Key_1 + 1;
+    if (key >= Qt::Key_A && key <= Qt::Key_E)
+        return key - Qt::Key_A + 1;
+    // Qt names a Cyrillic key by its capital letter; the keys of A ... E on the Russian layout.
+    static constexpr char16_t kRussian[] = u"ФИСВУ";
+    char16_t c = static_cast<char16_t>(key);
+    if ((key == 0 || key == Qt::Key_unknown) && text.size() == 1)
+        c = text.front().toUpper().unicode();
+    for (int i = 0; i < 5; ++i) {
+        if (c == kRussian[i] || c == u'A' + i || c == u'1' + i)
+            return i + 1;
+    }
+    return 0;
+}
+
+QString percentText(int correct, int total)
+{
+    if (total < 1)
+        return QStringLiteral("0");
+    const long long tenths = 1000LL * correct / total; // cut, not rounded
+    if (tenths % 10 == 0)
+        return QString::number(tenths / 10);
+    return QStringLiteral("%1,%2").arg(tenths / 10).arg(tenths % 10);
+}
+
+QString resultMessage(const RunResult &r)
+{
+    QString text = QStringLiteral("Тестирование №%1: правильных ответов %2 из %3 (%4\u00a0%). Оценка: %5.")
+                       .arg(testIndex(r.testName))
+                       .arg(r.correct)
+                       .arg(r.total)
+                       .arg(percentText(r.correct, r.total))
+                       .arg(r.grade);
+    if (r.wrongQuestions.isEmpty()) {
+        text += QStringLiteral(" Ошибок нет.");
+    } else {
+        QStringList numbers;
+        for (const int n : r.wrongQuestions)
+            numbers << QString::number(n);
+        text += QStringLiteral(" Ошибки в вопросах: %1.").arg(numbers.join(QStringLiteral(", ")));
+    }
+    if (r.grade < 3 && !unlockedBy(r.testName).isEmpty()) // test10 opens nothing
+        text += QStringLiteral("\nСледующая лекция останется закрытой, пока тест не будет сдан на оценку 3 или выше.");
+    return text;
 }
 
 QByteArray testLogLine(const QByteArray &user, const QDateTime &at, const QByteArray &testName, int grade)

@@ -3,6 +3,8 @@
 // and the line each finished run leaves in the test log.
 #include <QByteArray>
 #include <QDateTime>
+#include <QList>
+#include <QString>
 
 namespace larendo::testing {
 
@@ -24,11 +26,38 @@ enum class AnswerOutcome {
 };
 
 // One answer: counts it when chosenAnswer (a button's name, "RadioButton1" ...
-// "RadioButton5") ends in the digit stored as the question's ap, moves tag on
-// and reads vsego anew. Raises when vsego is not an integer of at least 1;
-// tag and correctCount have moved on by then.
+// "RadioButton5") ends in the digit stored as the question's ap, else adds the
+// question's number to wrongQuestions (when given); moves tag on and reads
+// vsego anew. Raises when vsego is not an integer of at least 1; tag and the
+// counts have moved on by then.
 AnswerOutcome answerStep(const QByteArray &testFile, const QByteArray &chosenAnswer, int &tag, int &correctCount,
-                         int &questionTotal);
+                         int &questionTotal, QList<int> *wrongQuestions = nullptr);
+
+// The answer (1 ... 5) that a key of the test view gives: the digits 1 to 5,
+// and the letters A to E by their place on the keyboard, so that the Russian
+// layout's Ф, И, С, В, У (the same keys) give A ... E as well. key is Qt's key
+// code; text, the key's text, is used when the code names no key. 0 for any
+// other key.
+int answerOfKey(int key, const QString &text);
+
+// A finished run as the student is told of it.
+struct RunResult {
+    QByteArray testName;       // test1 ... test10
+    int correct = 0;
+    int total = 0;
+    int grade = 0;
+    QList<int> wrongQuestions; // numbers of the questions answered wrongly
+};
+
+// The share of correct answers in percent as shown: whole, or with one decimal
+// (comma) cut off, never rounded up, so 79.9 % never reads as the 80 of a 5.
+QString percentText(int correct, int total);
+
+// "Тестирование №1: правильных ответов 9 из 12 (75 %). Оценка: 4. Ошибки в
+// вопросах: 3, 7, 11.", the percent sign bound to its number by a no-break
+// space. The correct answers themselves are never named; a grade
+// below 3 adds, on a line of its own, that the next lecture stays closed.
+QString resultMessage(const RunResult &result);
 
 // "user | time | date | test | grade", the time as "HH:mm:ss" and the date as
 // "dd.MM.yyyy" whatever the system's locale, so that the log reads as one

@@ -61,7 +61,9 @@ TEST(UserNames, OnlyNamesASectionHeaderCarriesUnchanged)
         SCOPED_TRACE(name.toStdString());
         EXPECT_EQ(checkNewUser(name, password), NameCheck::Invalid);
     }
-    EXPECT_EQ(checkNewUser(QStringLiteral("Иванов И. (гр. 5)"), QString()), NameCheck::Ok);
+    EXPECT_EQ(checkNewUser(QStringLiteral("Иванов И. (гр. 5)"), QStringLiteral("p")), NameCheck::Ok);
+    // A name that will do, with no password.
+    EXPECT_EQ(checkNewUser(QStringLiteral("Иванов И. (гр. 5)"), QString()), NameCheck::EmptyPassword);
 }
 
 TEST_F(Users, RemovalChecksThePasswordAndDeletesTheFirstLine)
@@ -103,6 +105,10 @@ TEST_F(Users, GradesAndSignInChecks)
     EXPECT_TRUE(studentPasswordMatches("S", "pw"));
     EXPECT_FALSE(studentPasswordMatches("s", "pw "));
     EXPECT_FALSE(studentPasswordMatches("nobody", "******"));
+    // Registered before passwords were required: an empty stored password still signs in.
+    WriteEncodedValue("old", "password", "", kRegistry);
+    EXPECT_TRUE(studentPasswordMatches("old", ""));
+    EXPECT_FALSE(studentPasswordMatches("old", "x"));
 }
 
 TEST_F(Users, TwoProgramsRegisteringAtOnceLoseNothing)

@@ -1,6 +1,7 @@
 #include "support/gui.h"
 
 #include "content/contenttable.h"
+#include "platform/widgets.h"
 #include "shell/form3.h"
 #include "shell/viewtable.h"
 
@@ -12,6 +13,8 @@
 #include <QMenuBar>
 #include <QTest>
 #include <QTimer>
+#include <QTranslator>
+#include <QWebEnginePage>
 #include <QWebEngineView>
 
 using shell::View;
@@ -298,6 +301,20 @@ TEST_F(Shell, AboutDialogNamesTheCourseFolderInUse)
     EXPECT_TRUE(line->text().startsWith(QStringLiteral("Папка курса: ")));
     EXPECT_TRUE(line->text().endsWith(QStringLiteral("/course")));
     EXPECT_LE(line->fontMetrics().horizontalAdvance(line->text()), line->width());
+}
+
+TEST_F(Shell, TheBrowserSpeaksRussian)
+{
+    EXPECT_EQ(QLocale().language(), QLocale::Russian); // the engine's locale: its error pages
+    platform::installRussianTexts();
+    start();
+    auto *browser = control<QWebEngineView>("WebBrowser1");
+    EXPECT_EQ(browser->pageAction(QWebEnginePage::Copy)->text().toStdString(), "Копировать");
+    EXPECT_EQ(browser->pageAction(QWebEnginePage::Back)->text().toStdString(), "Назад");
+    for (QTranslator *texts : QCoreApplication::instance()->findChildren<QTranslator *>()) {
+        QCoreApplication::removeTranslator(texts);
+        delete texts;
+    }
 }
 
 TEST(ProgramStart, FindsTheDocumentOfACommandLine)

@@ -3,10 +3,14 @@
 #include "access/store.h"
 #include "access/userregistry.h"
 
+#include <QAccessible>
+#include <QAbstractButton>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
+#include <QStyle>
+#include <QTest>
 
 using namespace larendo;
 
@@ -37,7 +41,113 @@ protected:
             access::WriteEncodedValue(name, "test" + QByteArray::number(n++), g, "\\users.ini");
     }
     bool enabled(const char *name) const { return item(name)->isEnabled(); }
+
+    // Key presses go where the keyboard focus is, as a user's do.
+    QWidget *focused() const { return form1->focusWidget(); }
+    void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) { QTest::keyClick(focused(), key, modifiers); }
+    void typeText(const QString &text)
+    {
+        for (const QChar c : text)
+            QTest::sendKeyEvent(QTest::Click, focused(), Qt::Key_unknown, QString(c), Qt::NoModifier);
+    }
+    void startActive()
+    {
+        start();
+        form1->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(form1.get()));
+    }
 };
+
+TEST_F(SignIn, KeyboardAloneRegistersAndSignsIn)
+{
+    startActive();
+    ASSERT_EQ(focused(), control<QWidget>("Edit2")); // the name field waits for the name
+    // Tab visits the fields and then every button, in the order they are read.
+    for (const char *next : {"MaskEdit1", "SpeedButton3", "SpeedButton1", "SpeedButton2", "Edit2"}) {
+        press(Qt::Key_Tab);
+        EXPECT_EQ(focused()->objectName().toStdString(), std::string(next));
+    }
+    typeText(QStringLiteral("Иванов"));
+    press(Qt::Key_Tab);
+    press(Qt::Key_Tab);
+    press(Qt::Key_Tab);
+    ASSERT_EQ(focused(), control<QWidget>("SpeedButton1"));
+    press(Qt::Key_Space); // "Новый пользователь" with no password
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].kind, platform::MessageKind::Warning);
+    EXPECT_EQ(messages[0].text, QStringLiteral("Введите пароль."));
+    EXPECT_FALSE(QFile::exists(path(QStringLiteral("users.ini"))));
+    EXPECT_FALSE(QFile::exists(path(QStringLiteral("users"))));
+
+    press(Qt::Key_Tab, Qt::ShiftModifier);
+    press(Qt::Key_Tab, Qt::ShiftModifier);
+    ASSERT_EQ(focused(), control<QWidget>("MaskEdit1"));
+    typeText(QStringLiteral("пароль"));
+    press(Qt::Key_Tab);
+    press(Qt::Key_Tab);
+    press(Qt::Key_Return); // Enter on a focused button presses it
+    ASSERT_EQ(messages.size(), 2u);
+    EXPECT_EQ(messages[1].text, QStringLiteral("Пользователь зарегистрирован.Нажмите \"Далее>>\""));
+    EXPECT_EQ(frontView(), QStringLiteral("Panel4"));
+
+    control<QWidget>("MaskEdit1")->setFocus();
+    press(Qt::Key_Return); // Enter in a field presses "Далее>>"
+    EXPECT_EQ(messages.size(), 2u);
+    EXPECT_EQ(frontView(), QStringLiteral("Panel1"));
+    EXPECT_EQ(form1->runState().CurrentUser, ansi("Иванов"));
+}
+
+TEST_F(SignIn, EnterInTheNameFieldSignsInAndAWrongPasswordSaysSo)
+{
+    student("s", {});
+    startActive();
+    typeText(QStringLiteral("s"));
+    press(Qt::Key_Enter); // the keypad's Enter as well
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].text, QStringLiteral("Проверьте правильность имени и пароля!"));
+    press(Qt::Key_Tab);
+    typeText(QStringLiteral("pw"));
+    press(Qt::Key_Return);
+    EXPECT_EQ(frontView(), QStringLiteral("Panel1"));
+}
+
+TEST_F(SignIn, FieldsAndButtonsHaveAccessibleNamesAndPasswordsShowStars)
+{
+    start();
+    const std::pair<const char *, const char *> names[] = {
+        {"Edit2", "Пользователь:"},
+        {"MaskEdit1", "Пароль:"},
+        {"SpeedButton3", "Далее>>"},
+        {"SpeedButton1", "Новый пользователь"},
+        {"SpeedButton2", "Удалить пользователя"},
+        {"Edit3", "Введите логин администратора:"},
+        {"Edit4", "Введите пароль администратора"},
+        {"Memo1", "Вопрос:"},
+        {"SpeedButton4", "<<Назад"},
+    };
+    for (const auto &[control, name] : names) {
+        QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(this->control<QWidget>(control));
+        ASSERT_NE(accessible, nullptr) << control;
+        EXPECT_EQ(accessible->text(QAccessible::Name).toStdString(), std::string(name)) << control;
+    }
+    for (const char *password : {"MaskEdit1", "Edit4", "Edit5"}) {
+        auto *edit = control<QLineEdit>(password);
+        EXPECT_EQ(edit->echoMode(), QLineEdit::Password) << password;
+        EXPECT_EQ(edit->style()->styleHint(QStyle::SH_LineEdit_PasswordCharacter, nullptr, edit), u'*') << password;
+    }
+    EXPECT_NE(control<QLineEdit>("Edit2")->style()->styleHint(QStyle::SH_LineEdit_PasswordCharacter), u'*');
+}
+
+TEST_F(SignIn, AStudentRegisteredWithoutAPasswordStillSignsIn)
+{
+    access::WriteEncodedValue("old", "password", "", "\\users.ini");
+    for (int n = 1; n <= 12; ++n)
+        access::WriteEncodedValue("old", "test" + QByteArray::number(n), "0", "\\users.ini");
+    start();
+    signIn(QStringLiteral("old"), QString());
+    EXPECT_TRUE(messages.empty());
+    EXPECT_EQ(frontView(), QStringLiteral("Panel1"));
+}
 
 TEST_F(SignIn, RegisterThenSignInAsTheNewStudent)
 {
@@ -63,8 +173,8 @@ TEST_F(SignIn, RegisterThenSignInAsTheNewStudent)
     EXPECT_EQ(visibleMenu(), (QStringList{QStringLiteral("Содержание"), QStringLiteral("Практические занятия"),
                                           QStringLiteral("Рубежный контроль"), QStringLiteral("Методические материалы"),
                                           QStringLiteral("Презентации"), QStringLiteral("Книги"),
-                                          QStringLiteral("Администрирование"), QStringLiteral("Помощь"),
-                                          QStringLiteral("Выход")}));
+                                          QStringLiteral("Администрирование"), QStringLiteral("Сменить пользователя"),
+                                          QStringLiteral("Помощь"), QStringLiteral("Выход")}));
     EXPECT_TRUE(item("Ni")->isVisible());
     for (const char *hidden : {"notch", "Ntun", "nred"})
         EXPECT_FALSE(item(hidden)->isVisible()) << hidden;

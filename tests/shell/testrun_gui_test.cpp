@@ -17,7 +17,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QKeyEvent>
 #include <QTest>
+
+#include <functional>
 
 using namespace larendo;
 namespace tests = larendo::testing;
@@ -102,6 +105,39 @@ protected:
     }
     bool menuShown(const char *name) const { return item(name)->isVisible(); }
 
+    QWidget *focused() const { return form1->focusWidget(); }
+    void press(int key, const QString &text = QString())
+    {
+        QTest::sendKeyEvent(QTest::Click, focused(), Qt::Key(key), text, Qt::NoModifier);
+    }
+    void typeText(const QString &text)
+    {
+        for (const QChar c : text)
+            press(Qt::Key_unknown, QString(c));
+    }
+    bool anyMarked() const
+    {
+        for (int i = 1; i <= 5; ++i) {
+            if (control<QAbstractButton>(QByteArray("RadioButton" + QByteArray::number(i)).constData())->isChecked())
+                return true;
+        }
+        return false;
+    }
+    // The views in front whenever a message was shown.
+    std::vector<QString> frontAtMessage;
+    void watchMessages()
+    {
+        platform::setMessageHandler([this](QWidget *, const platform::Message &m) {
+            messages.push_back(m);
+            frontAtMessage.push_back(frontView());
+            if (answers.empty())
+                return platform::MessageAnswer::Ok;
+            const platform::MessageAnswer a = answers.front();
+            answers.pop_front();
+            return a;
+        });
+    }
+
     // Two questions: the first with only three answers, B correct in the second.
     static constexpr const char *kShortTest = "Первый вопрос?\r\nA) верно*\r\nB) нет\r\nC) тоже нет\r\n********\r\n"
                                               "Второй вопрос?\r\nA) a\r\nB) b*\r\nC) c\r\nD) d\r\nE) e\r\n********\r\n";
@@ -147,7 +183,10 @@ TEST_F(TestRun, NewStudentTakesTheBundledFirstTest)
     EXPECT_EQ(stored(QStringLiteral("Сидоров"), "test1"), QByteArray("4"));
     const QByteArray line = ansi("Сидоров") + " | 12:30:05 | 01.02.2010 | test1 | 4\r\n";
     EXPECT_EQ(readFile(QStringLiteral("log.txt")), line);
-    EXPECT_EQ(messages.size(), 1u); // the registration's only
+    ASSERT_EQ(messages.size(), 2u); // the registration's, then the result
+    EXPECT_EQ(messages[1].kind, platform::MessageKind::Information);
+    EXPECT_EQ(messages[1].text,
+              QStringLiteral("Тестирование №1: правильных ответов 9 из 12 (75\u00a0%). Оценка: 4. Ошибки в вопросах: 10, 11, 12."));
 
     click("SpeedButton4");
     EXPECT_EQ(frontView(), QStringLiteral("Panel1"));
@@ -260,11 +299,14 @@ TEST_F(TestRun, ALogThatCannotBeWrittenDoesNotTrapTheStudent)
     trigger("test1");
     answer(1);
     answer(2);
-    ASSERT_EQ(messages.size(), 2u);
-    EXPECT_EQ(messages[1].kind, platform::MessageKind::Warning);
-    EXPECT_TRUE(messages[1].text.startsWith(QStringLiteral("Не удалось записать строку в журнал тестов \"%1\"")
-                                                .arg(QDir::toNativeSeparators(path(QStringLiteral("nofolder/log.txt"))))))
+    // The result first, then the log's one warning.
+    ASSERT_EQ(messages.size(), 3u);
+    EXPECT_TRUE(messages[1].text.startsWith(QStringLiteral("Тестирование №1: правильных ответов")))
         << messages[1].text.toStdString();
+    EXPECT_EQ(messages[2].kind, platform::MessageKind::Warning);
+    EXPECT_TRUE(messages[2].text.startsWith(QStringLiteral("Не удалось записать строку в журнал тестов \"%1\"")
+                                                .arg(QDir::toNativeSeparators(path(QStringLiteral("nofolder/log.txt"))))))
+        << messages[2].text.toStdString();
     EXPECT_EQ(stored(QStringLiteral("student"), "test1"), QByteArray("5"));
     EXPECT_EQ(frontView(), QStringLiteral("Panel2"));
     EXPECT_EQ(gradeShown(1), QStringLiteral("5"));
@@ -316,4 +358,163 @@ TEST_F(TestRun, AdministratorPicksAUserAndSeesTheirGrades)
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0].text, QStringLiteral("'x' is not a valid integer value."));
     EXPECT_EQ(gradesShown(), petrov);
+}
+
+// Five questions whose correct answers are A, B, C, D, E in turn.
+static constexpr const char *kFiveQuestions =
+    "Q1\r\nA) a*\r\nB) b\r\nC) c\r\nD) d\r\nE) e\r\n********\r\n"
+    "Q2\r\nA) a\r\nB) b*\r\nC) c\r\nD) d\r\nE) e\r\n********\r\n"
+    "Q3\r\nA) a\r\nB) b\r\nC) c*\r\nD) d\r\nE) e\r\n********\r\n"
+    "Q4\r\nA) a\r\nB) b\r\nC) c\r\nD) d*\r\nE) e\r\n********\r\n"
+    "Q5\r\nA) a\r\nB) b\r\nC) c\r\nD) d\r\nE) e*\r\n********\r\n";
+
+TEST_F(TestRun, KeyboardAloneSignsInAndTakesATest)
+{
+    writeTest("test1", kFiveQuestions);
+    access::RegisterUser("student", "pw");
+    watchMessages();
+    start();
+    form1->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form1.get()));
+    ASSERT_EQ(focused(), control<QWidget>("Edit2"));
+    typeText(QStringLiteral("student"));
+    press(Qt::Key_Tab);
+    typeText(QStringLiteral("pw"));
+    press(Qt::Key_Return);
+    ASSERT_EQ(frontView(), QStringLiteral("Panel1"));
+
+    trigger("test1");
+    // Each step: what the student presses, and whether that answers the question rightly.
+    struct Step {
+        const char *name;
+        std::function<void()> keys;
+        bool right;
+    };
+    const Step steps[] = {
+        {"digit-1", [&] { press(Qt::Key_1, QStringLiteral("1")); }, true},
+        {"russian-es-is-C", [&] { press(0x0421, QStringLiteral("с")); }, false},
+        {"latin-c", [&] { press(Qt::Key_C, QStringLiteral("c")); }, true},
+        {"arrows-then-space", [&] { press(Qt::Key_Down); press(Qt::Key_Down); press(Qt::Key_Down); press(Qt::Key_Space); }, true},
+        {"russian-u-is-E", [&] { press(0x0423, QStringLiteral("у")); }, true},
+    };
+    int number = 0;
+    for (const Step &step : steps) {
+        SCOPED_TRACE(step.name);
+        ++number;
+        ASSERT_EQ(frontView(), QStringLiteral("Panel3"));
+        EXPECT_EQ(question(), QStringLiteral("Q%1").arg(number));
+        EXPECT_EQ(control<QLabel>("Label49")->text(), QStringLiteral("Вопрос %1 из 5").arg(number));
+        EXPECT_FALSE(anyMarked()); // nothing chosen from the question before
+        EXPECT_EQ(focused(), control<QWidget>("RadioButton1"));
+        if (number == 2) // a click marks, and the mark does not travel to the next question
+            QTest::mouseClick(control<QWidget>("RadioButton4"), Qt::LeftButton, {}, QPoint(80, 20));
+        step.keys();
+    }
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].text,
+              QStringLiteral("Тестирование №1: правильных ответов 4 из 5 (80\u00a0%). Оценка: 5. Ошибки в вопросах: 2."));
+    EXPECT_EQ(frontAtMessage[0], QStringLiteral("Panel3")); // before the progress view takes over
+    EXPECT_EQ(frontView(), QStringLiteral("Panel2"));
+    EXPECT_EQ(focused(), control<QWidget>("SpeedButton4"));
+    EXPECT_EQ(stored(QStringLiteral("student"), "test1"), QByteArray("5"));
+    press(Qt::Key_Return); // "<<Назад"
+    EXPECT_EQ(frontView(), QStringLiteral("Panel1"));
+}
+
+TEST_F(TestRun, AKeyAnswersOnlyWhatTheQuestionOffers)
+{
+    writeTest("test1", kShortTest); // question 1 has no D) and E)
+    start();
+    registerAndSignIn(QStringLiteral("student"), QStringLiteral("pw"));
+    trigger("test1");
+    messages.clear();
+    press(Qt::Key_5, QStringLiteral("5"));
+    QKeyEvent down(QEvent::KeyPress, Qt::Key_1, Qt::NoModifier, QStringLiteral("1"));
+    QApplication::sendEvent(focused(), &down);
+    QKeyEvent held(QEvent::KeyPress, Qt::Key_1, Qt::NoModifier, QStringLiteral("1"), true); // repeats: one answer
+    QApplication::sendEvent(focused(), &held);
+    EXPECT_EQ(question(), QStringLiteral("Второй вопрос?"));
+    EXPECT_EQ(control<QLabel>("Label49")->text(), QStringLiteral("Вопрос 2 из 2"));
+    answer(1); // the double-click answers as before
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].text, QStringLiteral("Тестирование №1: правильных ответов 1 из 2 (50\u00a0%). Оценка: 3. "
+                                               "Ошибки в вопросах: 2."));
+}
+
+TEST_F(TestRun, AGradeBelowThreeSaysTheNextLectureStaysClosed)
+{
+    writeTest("test1", kFiveQuestions);
+    start();
+    registerAndSignIn(QStringLiteral("student"), QStringLiteral("pw"));
+    trigger("test1");
+    for (int i = 0; i < 5; ++i)
+        answer(1);
+    ASSERT_EQ(messages.size(), 2u);
+    EXPECT_EQ(messages[1].text, QStringLiteral("Тестирование №1: правильных ответов 1 из 5 (20\u00a0%). Оценка: 2. "
+                                               "Ошибки в вопросах: 2, 3, 4, 5.\nСледующая лекция останется закрытой, "
+                                               "пока тест не будет сдан на оценку 3 или выше."));
+    EXPECT_FALSE(item("N2")->isEnabled());
+}
+
+TEST_F(TestRun, SwitchingUserHandsTheComputerToTheNextStudent)
+{
+    writeTest("test1", kFiveQuestions);
+    access::RegisterUser(ansi("Второй"), "pw2");
+    start();
+    registerAndSignIn(QStringLiteral("Первый"), QStringLiteral("pw1"));
+    EXPECT_FALSE(menuShown("NaFormuAvtorizazii"));
+    EXPECT_TRUE(menuShown("NSmena"));
+    trigger("test1");
+    for (int i = 1; i <= 5; ++i)
+        answer(i); // all right: 5, which opens lecture 2 and test 2
+    EXPECT_TRUE(item("N2")->isEnabled());
+    form1->runState().Grades[7] = 4; // a grade in memory only: the switch saves like closing
+
+    answers = {platform::MessageAnswer::Cancel};
+    messages.clear();
+    trigger("NSmena");
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].buttons, platform::MessageButtons::OkCancel);
+    EXPECT_EQ(frontView(), QStringLiteral("Panel2")); // Cancel changes nothing
+    EXPECT_TRUE(form1->runState().SignedIn);
+
+    trigger("NSmena");
+    EXPECT_EQ(stored(QStringLiteral("Первый"), "test1"), QByteArray("5"));
+    EXPECT_EQ(stored(QStringLiteral("Первый"), "test7"), QByteArray("4"));
+    // As when the window was first shown.
+    EXPECT_EQ(frontView(), QStringLiteral("Panel4"));
+    EXPECT_FALSE(shown("Panel2"));
+    EXPECT_EQ(visibleMenu(), (QStringList{QStringLiteral("Методические материалы"), QStringLiteral("Презентации"),
+                                          QStringLiteral("Книги"), QStringLiteral("На форму авторизации"),
+                                          QStringLiteral("Помощь"), QStringLiteral("Выход")}));
+    for (const char *gated : {"n1", "test1", "N2", "test2", "N3", "test3", "N33", "test4", "N34", "test5"})
+        EXPECT_TRUE(item(gated)->isEnabled()) << gated;
+    EXPECT_TRUE(control<QLineEdit>("Edit2")->text().isEmpty());
+    EXPECT_TRUE(control<QLineEdit>("MaskEdit1")->text().isEmpty());
+    EXPECT_EQ(form1->focusWidget(), control<QWidget>("Edit2"));
+    EXPECT_FALSE(form1->runState().SignedIn);
+    EXPECT_TRUE(form1->runState().CurrentUser.isEmpty());
+
+    // The next student finds only their own grades and their own locks.
+    signIn(QStringLiteral("Второй"), QStringLiteral("pw2"));
+    EXPECT_EQ(frontView(), QStringLiteral("Panel1"));
+    EXPECT_FALSE(item("N2")->isEnabled());
+    EXPECT_FALSE(item("test2")->isEnabled());
+    trigger("Ni");
+    EXPECT_EQ(control<QLabel>("Label5")->text(), QStringLiteral("Второй"));
+    EXPECT_EQ(gradesShown(), QStringLiteral("1 0 0 0 0 0 0 0 0 0 0 0").split(u' '));
+    EXPECT_EQ(stored(QStringLiteral("Второй"), "test1"), QByteArray("1"));
+}
+
+TEST_F(TestRun, SwitchingFromTheAdministratorHidesTheChooser)
+{
+    start();
+    signIn(QStringLiteral("admin"), QStringLiteral("secret"));
+    trigger("Ntun");
+    trigger("NSmena");
+    EXPECT_EQ(frontView(), QStringLiteral("Panel4"));
+    EXPECT_FALSE(shown("Panel7"));
+    EXPECT_TRUE(control<QComboBox>("ComboBox1")->isHidden());
+    EXPECT_FALSE(menuShown("Nadm"));
+    EXPECT_FALSE(menuShown("Ntun"));
 }

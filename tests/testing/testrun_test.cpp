@@ -146,6 +146,78 @@ TEST_F(Run, ABadTotalStopsTheStepAfterTagMovedOn)
     }
 }
 
+TEST_F(Run, WrongAnswersAreRecordedByQuestionNumber)
+{
+    makeTest(5);
+    QList<int> wrong;
+    const char *buttons[] = {"RadioButton2", "RadioButton1", "RadioButton2", "RadioButton5", "RadioButton1"};
+    for (const char *button : buttons)
+        answerStep(file, button, tag, correct, total, &wrong);
+    EXPECT_EQ(correct, 2);
+    EXPECT_EQ(wrong, (QList<int>{2, 4, 5}));
+}
+
+TEST(Keys, DigitsAndLettersByTheirPlaceOnTheKeyboard)
+{
+    struct Case {
+        const char *name;
+        int key;
+        QString text;
+        int answer;
+    };
+    const Case cases[] = {
+        {"digit-1", Qt::Key_1, QStringLiteral("1"), 1},
+        {"digit-5", Qt::Key_5, QStringLiteral("5"), 5},
+        {"latin-a", Qt::Key_A, QStringLiteral("a"), 1},
+        {"latin-E-shifted", Qt::Key_E, QStringLiteral("E"), 5},
+        // The Russian layout names the same keys by their Cyrillic letters.
+        {"russian-ef-is-A", 0x0424, QStringLiteral("ф"), 1},
+        {"russian-i-is-B", 0x0418, QStringLiteral("и"), 2},
+        {"russian-es-is-C", 0x0421, QStringLiteral("с"), 3},
+        {"russian-ve-is-D", 0x0412, QStringLiteral("в"), 4},
+        {"russian-u-is-E", 0x0423, QStringLiteral("у"), 5},
+        {"text-only", Qt::Key_unknown, QStringLiteral("у"), 5},
+        // Keys that answer nothing.
+        {"digit-6", Qt::Key_6, QStringLiteral("6"), 0},
+        {"digit-0", Qt::Key_0, QStringLiteral("0"), 0},
+        {"latin-f", Qt::Key_F, QStringLiteral("f"), 0},
+        {"russian-a-looks-latin", 0x0410, QStringLiteral("а"), 0}, // the F key
+        {"tab", Qt::Key_Tab, QStringLiteral("\t"), 0},
+    };
+    for (const Case &c : cases)
+        EXPECT_EQ(answerOfKey(c.key, c.text), c.answer) << c.name;
+}
+
+TEST(Result, TellsCountPercentGradeAndWrongQuestions)
+{
+    struct Case {
+        const char *name;
+        RunResult result;
+        const char *text;
+    };
+    const Case cases[] = {
+        {"nine-of-twelve", {"test1", 9, 12, 4, {3, 7, 11}},
+         "Тестирование №1: правильных ответов 9 из 12 (75\u00a0%). Оценка: 4. Ошибки в вопросах: 3, 7, 11."},
+        {"all-right", {"test2", 5, 5, 5, {}}, "Тестирование №2: правильных ответов 5 из 5 (100\u00a0%). Оценка: 5. Ошибок нет."},
+        {"below-three", {"test3", 1, 3, 2, {2, 3}},
+         "Тестирование №3: правильных ответов 1 из 3 (33,3\u00a0%). Оценка: 2. Ошибки в вопросах: 2, 3.\n"
+         "Следующая лекция останется закрытой, пока тест не будет сдан на оценку 3 или выше."},
+        {"last-test-opens-nothing", {"test10", 0, 1, 1, {1}},
+         "Тестирование №10: правильных ответов 0 из 1 (0\u00a0%). Оценка: 1. Ошибки в вопросах: 1."},
+    };
+    for (const Case &c : cases)
+        EXPECT_EQ(resultMessage(c.result).toStdString(), std::string(c.text)) << c.name;
+}
+
+TEST(Result, PercentIsNeverRoundedUpIntoTheNextBand)
+{
+    const std::tuple<int, int, const char *> cases[] = {
+        {2, 3, "66,6"}, {399, 500, "79,8"}, {3999, 5000, "79,9"}, {4, 5, "80"}, {0, 7, "0"}, {1, 8, "12,5"},
+    };
+    for (const auto &[correct, total, text] : cases)
+        EXPECT_EQ(percentText(correct, total), QString::fromUtf8(text)) << correct << " of " << total;
+}
+
 class TestLog : public InTempDir {};
 
 TEST_F(TestLog, LineHasFiveFieldsInFixedFormatsAndNothingEscaped)
