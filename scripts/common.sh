@@ -3,6 +3,9 @@ set -euo pipefail
 
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 
+# As many jobs as the machine has processors.
+JOBS="$(nproc)"
+
 PACKAGES=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-webengine-dev qt6-webengine-dev-tools qt6-qpa-plugins
@@ -28,5 +31,5 @@ install_packages() {
 build() {
   local dir="$1"; shift
   cmake -S "$ROOT" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
-  cmake --build "$dir" -j2
+  cmake --build "$dir" -j"$JOBS"
 }

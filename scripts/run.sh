@@ -3,7 +3,7 @@
 # bundled course (the copy keeps the repository's files untouched).
 source "$(dirname "$0")/common.sh"
 install_packages
-build "$ROOT/build" -DLARENDO_BENCH=OFF
+build "$ROOT/build" -DLARENDO_BENCH=OFF -DLARENDO_TESTS=OFF
 WORK="${LARENDO_COURSE_DIR:-$ROOT/run/course}"
 if [ ! -d "$WORK" ]; then
   mkdir -p "$(dirname "$WORK")"

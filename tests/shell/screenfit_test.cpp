@@ -101,6 +101,7 @@ TEST_F(ScreenFit, AViewLargerThanTheWindowScrollsAfterTheFocus)
     // Its beginning (the mark and the caption's start) is in sight, all of it where the window allows.
     const QRect inViewport(last->mapTo(viewport, QPoint(0, 0)), last->size());
     EXPECT_TRUE(viewport->rect().contains(inViewport.topLeft())) << inViewport.x() << "," << inViewport.y();
-    if (viewport->width() >= last->width())
+    if (viewport->width() >= last->width()) {
         EXPECT_TRUE(viewport->rect().contains(inViewport));
+    }
 }

@@ -221,8 +221,9 @@ TEST_F(Production, TextOfATestNotBuiltHereSaysWhatWillChange)
         const SourceText text = sourceTextOf(readFile(QStringLiteral("t.ini")));
         EXPECT_EQ(text.lines.join('|'), ansi(c.lines));
         EXPECT_EQ(text.notes.isEmpty(), std::string(c.note).empty()) << text.notes.join(u' ').toStdString();
-        if (!text.notes.isEmpty())
+        if (!text.notes.isEmpty()) {
             EXPECT_TRUE(text.notes.join(u' ').contains(QString::fromUtf8(c.note))) << text.notes.join(u' ').toStdString();
+        }
     }
     // Not a test at all.
     EXPECT_TRUE(messageOf([] { sourceTextOf("[1]\r\nq=x\r\n"); }).contains(QStringLiteral("vsego")));
