@@ -14,4 +14,11 @@ inline constexpr const char *kUserRegistryFile = "\\users.ini";
 // "Cannot open file ...".
 QList<QByteArray> loadUserList();
 
+// True when a line of the list equals name in any letter case; the list is
+// read once and searched where it lies, line by line.
+bool userListHolds(const QByteArray &name);
+
+// The same search in content already read.
+bool linesHold(const QByteArray &content, const QByteArray &name);
+
 } // namespace larendo::access

@@ -23,6 +23,10 @@ namespace platform {
 std::optional<QByteArray> iniValue(const QByteArray &content, const QByteArray &section,
                                    const QByteArray &key);
 
+// Values of many keys of one section, the section found once; each missing key gives nothing.
+QList<std::optional<QByteArray>> iniValues(const QByteArray &content, const QByteArray &section,
+                                           const QList<QByteArray> &keys);
+
 bool iniHasSection(const QByteArray &content, const QByteArray &section);
 
 // Sets key in section, creating either as needed.
@@ -43,8 +47,16 @@ struct IniWrite {
 void iniSetValues(QByteArray &content, const QList<IniWrite> &writes);
 
 // File doors. fullPath is a resolved native path (see dataPath). A missing
-// file reads as empty content; a write replaces the file crash-safely and
-// raises "Unable to write to <path>" when it cannot.
+// file reads as empty content; a device, FIFO, folder or a file above the
+// data file limit raises a Russian error naming it. A write replaces the file
+// crash-safely and raises "Unable to write to <path>" when it cannot.
+// The whole file for lookups: one that cannot be opened reads as empty.
+QByteArray readIniContent(const QString &fullPath);
+// The whole file for a change: missing reads as empty; one that exists but
+// cannot be read raises "Unable to write to <path>", so it is never replaced
+// by one that holds only the new entries.
+QByteArray readIniFile(const QString &fullPath);
+void replaceIniFile(const QString &fullPath, const QByteArray &content);
 std::optional<QByteArray> readIniValue(const QString &fullPath, const QByteArray &section,
                                        const QByteArray &key);
 bool iniFileHasSection(const QString &fullPath, const QByteArray &section);

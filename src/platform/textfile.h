@@ -2,6 +2,8 @@
 // Line-oriented text files of Windows-1251 bytes. Paths are resolved native
 // paths (see dataPath). Failures raise the texts the user knows:
 //   list loading and saving: "Cannot open file "<path>". <reason>",
+//                            (also for a device, FIFO, folder or a file
+//                            above the data file limit, with a Russian reason),
 //                            "Cannot create file "<path>". <reason>";
 //   sequential reading and appending: "File not found", "Path not found",
 //                            "Access denied" or "I/O error".
@@ -16,6 +18,8 @@ QList<QByteArray> splitLines(const QByteArray &content);
 
 // Loads every line of a list file ("Cannot open file ...").
 QList<QByteArray> loadLines(const QString &fullPath);
+// The same file unsplit, for searching it where it lies.
+QByteArray loadText(const QString &fullPath);
 
 // Replaces a list file crash-safely, every line ended by CR LF ("Cannot create file ...").
 void saveLines(const QString &fullPath, const QList<QByteArray> &lines);

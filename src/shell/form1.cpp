@@ -233,7 +233,7 @@ bool TForm1::FormCloseQuery()
 
 bool TForm1::FormClose()
 {
-    if (state_.SignedIn)
+    if (state_.SignedIn && !state_.SignedInAsAdmin)
         larendo::access::SaveGrades(state_.CurrentUser, state_.Grades);
     return true;
 }

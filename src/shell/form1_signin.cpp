@@ -21,15 +21,15 @@ const QString kWrongNameOrPassword = QStringLiteral("Проверьте прав
 void TForm1::refreshUserList(const QList<QByteArray> &names)
 {
     ComboBox1->clear();
-    for (const QByteArray &name : names)
-        ComboBox1->addItem(platform::fromAnsi(name));
+    ComboBox1->addItems(platform::fromAnsiLines(names));
 }
 
 void TForm1::SpeedButton1Click()
 {
     const QString name = Edit2->text();
     const QString password = MaskEdit1->text();
-    if (access::checkNewUser(name, password) != access::NameCheck::Ok) {
+    const QString adminLogin = state_.AdminSettingsRead ? platform::fromAnsi(state_.AdminLogin) : QString();
+    if (access::checkNewUser(name, password, adminLogin) != access::NameCheck::Ok) {
         platform::showBox(this, platform::MessageKind::Warning, QStringLiteral("Недопустимое имя пользователя."));
         return;
     }
@@ -66,14 +66,16 @@ void TForm1::SpeedButton3Click()
         setRoleMenu(true);
         ComboBox1->setVisible(true);
         state_.SignedIn = true;
+        state_.SignedInAsAdmin = true;
         return;
     }
-    if (!access::studentPasswordMatches(state_.CurrentUser, typed)) {
+    const std::optional<access::UserRecord> record = access::SignInStudent(state_.CurrentUser, typed);
+    if (!record) {
         platform::showBox(this, platform::MessageKind::Error, kWrongNameOrPassword);
         return;
     }
     for (int n = 1; n <= 10; ++n) {
-        state_.Grades[n] = access::ReadGrade(state_.CurrentUser, n);
+        state_.Grades[n] = access::gradeOf(record->gradeTexts[n]);
         if (state_.Grades[n] < 3) {
             state_.UnlockState = 0;
             enable("test" + QByteArray::number(n), state_.UnlockState != 0);
@@ -81,6 +83,7 @@ void TForm1::SpeedButton3Click()
     }
     switchViews(shell::ViewSwitch::SignedIn);
     setRoleMenu(false);
+    state_.SignedInAsAdmin = false;
     state_.SignedIn = true; // only now: a sign-in stopped by an error saves nothing on close
 }
 

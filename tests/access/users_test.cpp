@@ -36,12 +36,49 @@ TEST_F(Users, NameRegisteredInAnyCaseIsRefused)
     RegisterUser(ansi("Иванов"), "1");
     const QByteArray before = readFile(QStringLiteral("users.ini"));
     EXPECT_EQ(RegisterUser(ansi("иВАНОВ"), "2").status, Registration::AlreadyRegistered);
-    // A line of the list alone, or a section alone, is enough to refuse.
-    writeFile(QStringLiteral("users"), ansi("Иванов\r\nСидоров\r\n"));
-    EXPECT_EQ(RegisterUser(ansi("СИДОРОВ"), "3").status, Registration::AlreadyRegistered);
-    writeFile(QStringLiteral("users"), "");
-    EXPECT_EQ(RegisterUser(ansi("ИВАНОВ"), "4").status, Registration::AlreadyRegistered);
     EXPECT_EQ(readFile(QStringLiteral("users.ini")), before);
+    EXPECT_EQ(readFile(QStringLiteral("users")), ansi("Иванов\r\n"));
+}
+
+// What a registration or removal cut short leaves is no registered user: the
+// next registration of that name completes it afresh, and until then nobody
+// signs in with it.
+TEST_F(Users, HalfRegisteredNamesAreCompletedByTheNextRegistration)
+{
+    struct Case {
+        const char *name;
+        QByteArray list;
+        QByteArray ini;
+        QByteArray listAfter;
+    } cases[] = {
+        {"section-without-line", "a\r\n", "[b]\r\npassword=xz\r\ntest7=?\r\n", "a\r\nB\r\n"},
+        {"line-without-section", "a\r\nb\r\nc\r\n", "", "a\r\nb\r\nc\r\n"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        writeFile(QStringLiteral("users"), c.list);
+        writeFile(QStringLiteral("users.ini"), c.ini);
+        EXPECT_FALSE(studentPasswordMatches("b", "sq"));
+        EXPECT_EQ(RegisterUser("B", "new").status, Registration::Registered);
+        EXPECT_EQ(readFile(QStringLiteral("users")), c.listAfter);
+        EXPECT_TRUE(studentPasswordMatches("b", "new"));
+        EXPECT_EQ(ReadUserRecord("b").gradeTexts[7], QByteArray("0")); // nothing of the old section is left
+    }
+}
+
+TEST_F(Users, SectionNamesWithBlanksAreKeptExactly)
+{
+    GradeArray grades{};
+    grades[1] = 5;
+    SaveGrades("admin ", grades);
+    grades[1] = 4;
+    SaveGrades("admin ", grades); // the same section again, not a new one
+    SaveGrades(" admin", grades);
+    const QByteArray ini = readFile(QStringLiteral("users.ini"));
+    EXPECT_EQ(ini.count("[admin ]"), 1);
+    EXPECT_EQ(ini.count("[ admin]"), 1);
+    EXPECT_EQ(ReadUserRecord("admin ").gradeTexts[1], QByteArray("4"));
+    EXPECT_EQ(ReadUserRecord("admin").password, std::nullopt);
 }
 
 TEST(UserNames, OnlyNamesASectionHeaderCarriesUnchanged)
@@ -56,12 +93,15 @@ TEST(UserNames, OnlyNamesASectionHeaderCarriesUnchanged)
         {QStringLiteral("смайл\U0001F600"), QStringLiteral("p")}, // not in Windows-1251
         {QStringLiteral("Иванов"), QStringLiteral("\U0001F600")},
         {QStringLiteral("Иванов"), QStringLiteral("a\nb")},
+        {QStringLiteral("Иванов|12:00:00"), QStringLiteral("p")}, // would forge fields of the test log
+        {QStringLiteral("АдминКА"), QStringLiteral("p")},        // the administrator's login in other letters
     };
     for (const auto &[name, password] : bad) {
         SCOPED_TRACE(name.toStdString());
-        EXPECT_EQ(checkNewUser(name, password), NameCheck::Invalid);
+        EXPECT_EQ(checkNewUser(name, password, QStringLiteral("админка")), NameCheck::Invalid);
     }
-    EXPECT_EQ(checkNewUser(QStringLiteral("Иванов И. (гр. 5)"), QString()), NameCheck::Ok);
+    EXPECT_EQ(checkNewUser(QStringLiteral("Иванов И. (гр. 5)"), QString(), QStringLiteral("админка")), NameCheck::Ok);
+    EXPECT_EQ(checkNewUser(QStringLiteral("админка2"), QStringLiteral("p"), QStringLiteral("админка")), NameCheck::Ok);
 }
 
 TEST_F(Users, RemovalChecksThePasswordAndDeletesTheFirstLine)
