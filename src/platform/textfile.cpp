@@ -121,7 +121,7 @@ void appendLine(const QString &fullPath, const QByteArray &line)
         raise(refusalMessage(fullPath, QStringLiteral("это не обычный файл, а устройство или канал")));
     const bool created = !info.exists();
     QFile file(fullPath);
-    if (info.isDir() || !file.open(QIODevice::WriteOnly | QIODevice::Append))
+    if (info.isDir() || !file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered))
         raiseIoError(fullPath, true);
     if (created)
         adoptFolderMode(file.handle(), fullPath);

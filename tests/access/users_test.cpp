@@ -1,11 +1,14 @@
 #include "access/signin.h"
 #include "access/store.h"
+#include "access/userlist.h"
 #include "access/userregistry.h"
 
 #include "platform/error.h"
 #include "support/tempdir.h"
 
 #include <QProcess>
+#include <QRandomGenerator>
+#include <QThread>
 
 using namespace larendo::access;
 
@@ -167,4 +170,63 @@ TEST_F(Users, TwoProgramsRegisteringAtOnceLoseNothing)
         }
     }
     EXPECT_EQ(list.count("\r\n"), 400);
+}
+
+TEST_F(Users, EightProgramsRegisteringAndSavingAtOnceLoseNothing)
+{
+    constexpr int kPrograms = 8, kEach = 6;
+    QList<QProcess *> programs;
+    for (int p = 0; p < kPrograms; ++p) {
+        auto *program = new QProcess;
+        program->setWorkingDirectory(dir());
+        program->start(QStringLiteral(REGISTER_CHILD), {QStringLiteral("save"), QStringLiteral("p%1-").arg(p), QString::number(kEach)});
+        programs.append(program);
+    }
+    for (QProcess *program : programs) {
+        ASSERT_TRUE(program->waitForFinished(120000));
+        EXPECT_EQ(program->exitCode(), 0) << program->readAllStandardError().toStdString();
+        delete program;
+    }
+    const QList<QByteArray> list = loadUserList();
+    EXPECT_EQ(list.size(), kPrograms * kEach);
+    for (int p = 0; p < kPrograms; ++p) {
+        for (int i = 0; i < kEach; ++i) {
+            const QByteArray name = "p" + QByteArray::number(p) + '-' + QByteArray::number(i);
+            SCOPED_TRACE(name.constData());
+            EXPECT_TRUE(list.contains(name));
+            const std::optional<UserRecord> r = SignInStudent(name, "pw" + name);
+            ASSERT_TRUE(r);
+            for (int n = 1; n <= 12; ++n)
+                EXPECT_EQ(r->gradeTexts[n], QByteArray("5"));
+        }
+    }
+}
+
+// A program killed at any instant of a registration, removal or grade save
+// leaves every name either fully registered or fully absent.
+TEST_F(Users, KilledAtAnyInstantEveryNameIsWholeOrAbsent)
+{
+    constexpr int kNames = 5;
+    for (int round = 0; round < 30; ++round) {
+        QProcess program;
+        program.setWorkingDirectory(dir());
+        program.start(QStringLiteral(REGISTER_CHILD), {QStringLiteral("churn"), QStringLiteral("k"), QString::number(kNames)});
+        ASSERT_TRUE(program.waitForReadyRead(10000));
+        QThread::usleep(QRandomGenerator::global()->bounded(1000, 40000)); // a random instant, not a wait for a condition
+        program.kill();
+        program.waitForFinished();
+
+        const QList<QByteArray> list = loadUserList();
+        for (int k = 0; k < kNames; ++k) {
+            const QByteArray name = "k" + QByteArray::number(k);
+            SCOPED_TRACE(QByteArray("round " + QByteArray::number(round) + ", " + name).constData());
+            EXPECT_LE(list.count(name), 1);
+            if (list.contains(name)) {
+                EXPECT_TRUE(SignInStudent(name, "pw" + name)); // fully registered
+            } else {
+                EXPECT_FALSE(SignInStudent(name, "pw" + name)); // fully absent: can register again
+                EXPECT_EQ(RegisterUser(name, "pw" + name).status, Registration::Registered);
+            }
+        }
+    }
 }
