@@ -1,5 +1,7 @@
 #include "widgets.h"
 
+#include "ui.h"
+
 #include <QCoreApplication>
 #include <QIcon>
 #include <QMouseEvent>
@@ -36,6 +38,7 @@ void prepareApplication()
     if (geteuid() == 0 && !qEnvironmentVariableIsSet("QTWEBENGINE_DISABLE_SANDBOX"))
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    installLockWaitFeedback();
 }
 
 void centreOnScreen(QWidget *window)
