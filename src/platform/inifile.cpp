@@ -278,6 +278,22 @@ QList<std::optional<QByteArray>> iniValues(const QByteArray &content, const QByt
     return values;
 }
 
+QList<QByteArray> iniSectionNames(const QByteArray &content)
+{
+    QList<QByteArray> names;
+    const View v{content.constData(), content.size()};
+    Line line{};
+    qsizetype nb = 0, ne = 0;
+    qsizetype pos = 0;
+    while (nextHeader(v, pos, line, nb, ne)) {
+        names.append(content.mid(nb, ne - nb));
+        if (line.next == line.end)
+            break;
+        pos = line.next;
+    }
+    return names;
+}
+
 bool iniHasSection(const QByteArray &content, const QByteArray &section)
 {
     return findSection({content.constData(), content.size()}, section).headerBegin >= 0;

@@ -29,6 +29,9 @@ QList<std::optional<QByteArray>> iniValues(const QByteArray &content, const QByt
 
 bool iniHasSection(const QByteArray &content, const QByteArray &section);
 
+// The names of every section header, in file order, as written.
+QList<QByteArray> iniSectionNames(const QByteArray &content);
+
 // Sets key in section, creating either as needed.
 void iniSetValue(QByteArray &content, const QByteArray &section, const QByteArray &key,
                  const QByteArray &value);
