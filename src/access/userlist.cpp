@@ -43,12 +43,14 @@ bool linesHold(const QByteArray &content, const QByteArray &name)
     return false;
 }
 
-bool userListHolds(const QByteArray &name)
+QByteArray loadUserListText()
 {
     const QString path = listPath();
     if (!QFileInfo::exists(path))
-        return false;
-    return linesHold(platform::loadText(path), name);
+        return {};
+    return platform::loadText(path);
 }
+
+bool userListHolds(const QByteArray &name) { return linesHold(loadUserListText(), name); }
 
 } // namespace larendo::access

@@ -14,6 +14,9 @@ inline constexpr const char *kUserRegistryFile = "\\users.ini";
 // "Cannot open file ...".
 QList<QByteArray> loadUserList();
 
+// The list file's text as it stands; a missing file is empty.
+QByteArray loadUserListText();
+
 // True when a line of the list equals name in any letter case; the list is
 // read once and searched where it lies, line by line.
 bool userListHolds(const QByteArray &name);

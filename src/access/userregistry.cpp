@@ -68,10 +68,10 @@ RegistrationResult RegisterUser(const QByteArray &name, const QByteArray &passwo
     RegistrationResult result;
     platform::withFileLock(registryPath(), [&] {
         QByteArray registry = platform::readIniFile(registryPath());
-        QList<QByteArray> list = loadUserList();
-        const qsizetype line = lineOf(list, name);
+        QByteArray listText = loadUserListText();
+        const bool listed = linesHold(listText, name);
         const bool hasSection = platform::iniHasSection(registry, name);
-        if (line >= 0 && hasSection) {
+        if (listed && hasSection) {
             result.status = Registration::AlreadyRegistered;
             return;
         }
@@ -79,11 +79,11 @@ RegistrationResult RegisterUser(const QByteArray &name, const QByteArray &passwo
             platform::iniEraseSection(registry, name); // left by a registration or removal cut short
         setEncodedValuesIn(registry, writes);
         platform::replaceIniFile(registryPath(), registry);
-        if (line < 0) {
-            list.append(name);
-            platform::saveLines(listPath(), list);
+        if (!listed) {
+            listText = platform::withLineAppended(listText, name);
+            platform::saveText(listPath(), listText);
         }
-        result.list = list;
+        result.list = platform::splitLines(listText);
     });
     return result;
 }

@@ -93,11 +93,23 @@ QByteArray loadText(const QString &fullPath)
     raise(QStringLiteral("Cannot open file \"%1\". %2").arg(fullPath, reason));
 }
 
-void saveLines(const QString &fullPath, const QList<QByteArray> &lines)
+void saveLines(const QString &fullPath, const QList<QByteArray> &lines) { saveText(fullPath, joinLines(lines)); }
+
+void saveText(const QString &fullPath, const QByteArray &content)
 {
     QString reason;
-    if (!replaceFile(fullPath, joinLines(lines), &reason))
+    if (!replaceFile(fullPath, content, &reason))
         raise(QStringLiteral("Cannot create file \"%1\". %2").arg(fullPath, reason));
+}
+
+QByteArray withLineAppended(const QByteArray &text, const QByteArray &line)
+{
+    const qsizetype pairs = text.count("\r\n");
+    const bool everyLineEndsInCrLf = text.isEmpty()
+                                     || (text.endsWith("\r\n") && text.count('\r') == pairs && text.count('\n') == pairs);
+    if (!everyLineEndsInCrLf)
+        return joinLines(splitLines(text) << line);
+    return text + line + "\r\n";
 }
 
 QByteArray readFirstLine(const QString &fullPath)

@@ -23,6 +23,13 @@ QByteArray loadText(const QString &fullPath);
 
 // Replaces a list file crash-safely, every line ended by CR LF ("Cannot create file ...").
 void saveLines(const QString &fullPath, const QList<QByteArray> &lines);
+// The same with the list's text as it is to stand in the file.
+void saveText(const QString &fullPath, const QByteArray &content);
+
+// The text of lines with line appended, every line ended by CR LF: the text
+// as joinLines(splitLines(text) + line) gives it, without splitting a text
+// whose lines all end so already.
+QByteArray withLineAppended(const QByteArray &text, const QByteArray &line);
 
 // Reads a text file for sequential use: its first line, or every line.
 QByteArray readFirstLine(const QString &fullPath);

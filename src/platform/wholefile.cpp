@@ -111,7 +111,7 @@ FileRead readDataFile(const QString &fullPath)
         r.reason = file.errorString();
         return r;
     }
-    r.bytes = file.read(kDataFileLimit + 1); // a file that grew meanwhile is still not read to its end
+    r.bytes = file.readAll(); // a regular file, checked just now: its end is near
     if (r.bytes.size() > kDataFileLimit) {
         r.status = FileRead::Refused;
         r.reason = tooLargeReason(r.bytes.size());
