@@ -141,7 +141,7 @@ void UserListAtStartUp(benchmark::State &state)
 {
     course(state);
     for (auto _ : state)
-        benchmark::DoNotOptimize(platform::fromAnsiLines(larendo::access::loadUserList()));
+        benchmark::DoNotOptimize(larendo::access::loadUserNames());
 }
 
 void sizes(benchmark::internal::Benchmark *b)

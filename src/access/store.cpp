@@ -94,6 +94,11 @@ void setEncodedValuesIn(QByteArray &content, const QList<EncodedWrite> &writes)
     platform::iniSetValues(content, encodedWrites(writes));
 }
 
+void appendEncodedSectionIn(QByteArray &content, const QList<EncodedWrite> &writes)
+{
+    platform::iniAppendSection(content, encodedWrites(writes));
+}
+
 QByteArray ReadEncodedValue(const QByteArray &section, const QByteArray &key, const QByteArray &relativeFile)
 {
     return ReadEncodedValueIfPresent(section, key, relativeFile).value_or(encoded(kMissingValue));

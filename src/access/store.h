@@ -55,6 +55,8 @@ void WriteEncodedValues(const QList<EncodedWrite> &writes, const QByteArray &rel
 std::optional<QByteArray> decodedValueIn(const QByteArray &content, const QByteArray &section, const QByteArray &key);
 // Refused whole, before anything changes, when any value cannot be stored.
 void setEncodedValuesIn(QByteArray &content, const QList<EncodedWrite> &writes);
+// The same for writes into one section that the content does not hold.
+void appendEncodedSectionIn(QByteArray &content, const QList<EncodedWrite> &writes);
 
 // True when the value can be stored (no byte that encodes to NUL, CR or LF).
 bool isStorable(const QByteArray &value);

@@ -43,6 +43,26 @@ bool linesHold(const QByteArray &content, const QByteArray &name)
     return false;
 }
 
+QStringList loadUserNames()
+{
+    const QString text = platform::fromAnsi(loadUserListText());
+    QStringList names;
+    const QChar *data = text.constData();
+    const qsizetype size = text.size();
+    qsizetype begin = 0;
+    for (qsizetype i = 0; i < size; ++i) {
+        if (data[i] != u'\r' && data[i] != u'\n')
+            continue;
+        names.append(QString(data + begin, i - begin));
+        if (data[i] == u'\r' && i + 1 < size && data[i + 1] == u'\n')
+            ++i;
+        begin = i + 1;
+    }
+    if (begin < size)
+        names.append(QString(data + begin, size - begin));
+    return names;
+}
+
 QByteArray loadUserListText()
 {
     const QString path = listPath();

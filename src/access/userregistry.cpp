@@ -77,7 +77,7 @@ RegistrationResult RegisterUser(const QByteArray &name, const QByteArray &passwo
         }
         if (hasSection)
             platform::iniEraseSection(registry, name); // left by a registration or removal cut short
-        setEncodedValuesIn(registry, writes);
+        appendEncodedSectionIn(registry, writes);
         platform::replaceIniFile(registryPath(), registry);
         if (!listed) {
             listText = platform::withLineAppended(listText, name);

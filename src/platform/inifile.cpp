@@ -329,6 +329,15 @@ void iniEraseSection(QByteArray &content, const QByteArray &section)
     }
 }
 
+void iniAppendSection(QByteArray &content, const QList<IniWrite> &writes)
+{
+    QByteArray added;
+    for (const IniWrite &w : writes)
+        iniSetValue(added, w.section, w.key, w.value);
+    appendBreakIfMissing(content);
+    content.append(added);
+}
+
 namespace {
 
 // All writes into one section: that section is found once and only its bytes change.
@@ -343,11 +352,7 @@ bool setValuesOfOneSection(QByteArray &content, const QList<IniWrite> &writes)
     const View v{content.constData(), content.size()};
     const SectionSpan s = findSection(v, writes.first().section);
     if (s.headerBegin < 0) {
-        QByteArray added;
-        for (const IniWrite &w : writes)
-            iniSetValue(added, w.section, w.key, w.value);
-        appendBreakIfMissing(content);
-        content.append(added);
+        iniAppendSection(content, writes);
         return true;
     }
     QByteArray chunk = content.mid(s.headerBegin, s.end - s.headerBegin);

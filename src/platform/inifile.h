@@ -49,6 +49,11 @@ struct IniWrite {
 // the result equals calling iniSetValue for each in turn.
 void iniSetValues(QByteArray &content, const QList<IniWrite> &writes);
 
+// Writes into one section that the content is known not to hold: the
+// section goes to the end, as iniSetValues would put it, without a search.
+void iniAppendSection(QByteArray &content, const QList<IniWrite> &writes);
+
+
 // File doors. fullPath is a resolved native path (see dataPath). A missing
 // file reads as empty content; a device, FIFO, folder or a file above the
 // data file limit raises a Russian error naming it. A write replaces the file

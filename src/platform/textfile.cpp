@@ -59,6 +59,7 @@ QByteArray readSequential(const QString &fullPath)
 QList<QByteArray> splitLines(const QByteArray &content)
 {
     QList<QByteArray> lines;
+    lines.reserve(content.count('\n') + 1);
     qsizetype begin = 0;
     const qsizetype n = content.size();
     for (qsizetype i = 0; i < n; ++i) {
@@ -104,12 +105,20 @@ void saveText(const QString &fullPath, const QByteArray &content)
 
 QByteArray withLineAppended(const QByteArray &text, const QByteArray &line)
 {
-    const qsizetype pairs = text.count("\r\n");
-    const bool everyLineEndsInCrLf = text.isEmpty()
-                                     || (text.endsWith("\r\n") && text.count('\r') == pairs && text.count('\n') == pairs);
+    bool everyLineEndsInCrLf = text.isEmpty() || text.endsWith("\r\n");
+    const char *data = text.constData();
+    const qsizetype n = text.size();
+    for (qsizetype i = 0; everyLineEndsInCrLf && i < n; ++i) {
+        if (data[i] == '\r')
+            everyLineEndsInCrLf = i + 1 < n && data[++i] == '\n';
+        else if (data[i] == '\n')
+            everyLineEndsInCrLf = false;
+    }
     if (!everyLineEndsInCrLf)
         return joinLines(splitLines(text) << line);
-    return text + line + "\r\n";
+    QByteArray appended;
+    appended.reserve(n + line.size() + 2);
+    return appended.append(text).append(line).append("\r\n");
 }
 
 QByteArray readFirstLine(const QString &fullPath)

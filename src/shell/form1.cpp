@@ -200,7 +200,8 @@ void TForm1::showEvent(QShowEvent *event)
 
 void TForm1::FormShow()
 {
-    refreshUserList(larendo::access::loadUserList());
+    ComboBox1->clear();
+    ComboBox1->addItems(larendo::access::loadUserNames());
     state_.SignedIn = false;
     switchViews(shell::ViewSwitch::FormShow);
     state_.UnlockState = 0;

@@ -34,6 +34,14 @@ TEST_F(Users, RegistrationWritesThirteenKeysAndAppendsTheName)
     EXPECT_EQ(ReadEncodedValue(ansi("Иванов"), "password", kRegistry), QByteArray(" p w "));
 }
 
+TEST_F(Users, TheChooserGetsTheListsLinesDecoded)
+{
+    writeFile(QStringLiteral("users"), ansi("Иванов\r\n\r\nb\rc\nПетров"));
+    EXPECT_EQ(loadUserNames(), (QStringList{QStringLiteral("Иванов"), QString(), QStringLiteral("b"), QStringLiteral("c"),
+                                            QStringLiteral("Петров")}));
+    EXPECT_EQ(loadUserNames().size(), loadUserList().size());
+}
+
 TEST_F(Users, NameRegisteredInAnyCaseIsRefused)
 {
     RegisterUser(ansi("Иванов"), "1");
