@@ -28,17 +28,29 @@ bool linesHold(const QByteArray &content, const QByteArray &name)
 {
     const char *data = content.constData();
     const qsizetype size = content.size();
+    const unsigned char *fold = platform::ansiFoldTable();
+    const auto matches = [&](qsizetype b, qsizetype e) {
+        // Names of a class mostly differ in their last characters (numbered names): those first.
+        return e - b == name.size()
+               && (e == b || fold[static_cast<unsigned char>(data[e - 1])] == fold[static_cast<unsigned char>(name.back())])
+               && platform::equalsIgnoreCaseAnsi(data + b, e - b, name.constData(), name.size());
+    };
+    // Lines end at LF (most end in CR LF); a CR anywhere else ends a line too.
     qsizetype begin = 0;
-    while (begin <= size) {
-        qsizetype end = begin;
-        while (end < size && data[end] != '\r' && data[end] != '\n')
-            ++end;
-        if (end - begin == name.size() && platform::equalsIgnoreCaseAnsi(data + begin, end - begin, name.constData(), name.size())
-            && (end < size || begin < size))
-            return true;
-        if (end >= size)
-            break;
-        begin = end + ((data[end] == '\r' && end + 1 < size && data[end + 1] == '\n') ? 2 : 1);
+    while (begin < size) {
+        const void *lf = std::memchr(data + begin, '\n', static_cast<size_t>(size - begin));
+        const qsizetype lineEnd = lf ? static_cast<const char *>(lf) - data : size;
+        qsizetype b = begin;
+        for (;;) {
+            const void *cr = std::memchr(data + b, '\r', static_cast<size_t>(lineEnd - b));
+            const qsizetype e = cr ? static_cast<const char *>(cr) - data : lineEnd;
+            if (matches(b, e))
+                return true;
+            b = e + 1;
+            if (!cr || b == lineEnd)
+                break;
+        }
+        begin = lineEnd + 1;
     }
     return false;
 }

@@ -40,6 +40,13 @@ TEST_F(Users, TheChooserGetsTheListsLinesDecoded)
     EXPECT_EQ(loadUserNames(), (QStringList{QStringLiteral("Иванов"), QString(), QStringLiteral("b"), QStringLiteral("c"),
                                             QStringLiteral("Петров")}));
     EXPECT_EQ(loadUserNames().size(), loadUserList().size());
+    const QByteArray text = readFile(QStringLiteral("users"));
+    for (const QByteArray &line : loadUserList())
+        EXPECT_TRUE(linesHold(text, line)) << line.constData();
+    EXPECT_TRUE(linesHold(text, ansi("иванов")));
+    EXPECT_FALSE(linesHold(text, "bc"));
+    EXPECT_FALSE(linesHold(text, ansi("Петро")));
+    EXPECT_FALSE(linesHold("a\r\n", ""));
 }
 
 TEST_F(Users, NameRegisteredInAnyCaseIsRefused)
