@@ -211,6 +211,7 @@ void acquire(const QString &fullPath, const QString &lockPath, const QByteArray 
     const Clock::time_point start = Clock::now();
     Watch watch{{}, {}, start, start};
     Watch rmWatch{{}, {}, start, start};
+    Clock::time_point failingSince = start;
     bool waited = false;
     const auto finish = [&] {
         if (waited && waitHook())
@@ -223,12 +224,14 @@ void acquire(const QString &fullPath, const QString &lockPath, const QByteArray 
         }
         const Seen seen = look(lockPath);
         const Clock::time_point now = Clock::now();
-        if (!seen.present && folderUnusable(lockPath)) {
+        if (seen.present)
+            failingSince = now;
+        // Any other failure with nothing in the way (a share answering EPERM to
+        // the loser of a race) is tried again like a busy lock, unless it lasts.
+        if (!seen.present && (folderUnusable(lockPath) || now - failingSince >= timings().failingAfter)) {
             finish();
             raise(QStringLiteral("Unable to write to %1").arg(fullPath));
         }
-        // Any other failure with nothing in the way (a share answering EPERM to
-        // the loser of a race) is tried again like a busy lock.
         watch.see(seen, now);
         if (seen.present && (heldByDeadLocalProgram(seen.holder) || now - watch.since >= timings().staleAfter)) {
             takeOver(lockPath, seen.signature, token, rmWatch);

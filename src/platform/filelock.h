@@ -18,9 +18,10 @@
 namespace platform {
 
 // Runs change while holding the lock of fullPath. Raises "Unable to write to
-// <fullPath>" when no lock can be made in that folder at all (missing or
-// read-only), and a Russian "busy" message when the lock has not changed hands
-// for the give-up time; change has not run then.
+// <fullPath>" when no lock can be made in that folder at all (missing,
+// read-only, or refusing every try while no lock stands there), and a Russian
+// "busy" message when the lock has not changed hands for the give-up time;
+// change has not run then.
 void withFileLock(const QString &fullPath, const std::function<void()> &change);
 
 // What a wait looks like to whoever shows it: called between tries while the
@@ -37,6 +38,7 @@ void setLockWaitHook(LockWaitHook hook); // empty: wait silently
 struct LockTimings {
     std::chrono::milliseconds staleAfter{30000}; // unchanged this long: left by a crash
     std::chrono::milliseconds giveUpAfter{60000}; // no change of hands this long: report
+    std::chrono::milliseconds failingAfter{3000}; // no lock made and none there this long: the folder refuses
     std::chrono::milliseconds refreshEvery{5000}; // a holder touches its lock this often
     std::chrono::milliseconds tryMin{4};          // a busy lock is tried again after
     std::chrono::milliseconds tryMax{16};         // a random pause within [tryMin, tryMax]
