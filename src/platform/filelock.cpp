@@ -247,8 +247,8 @@ void acquire(const QString &fullPath, const QString &lockPath, const QByteArray 
         if (waitHook())
             waitHook()({std::chrono::duration_cast<milliseconds>(now - start),
                         std::chrono::duration_cast<milliseconds>(now - watch.progress), false});
-        const qint64 lo = timings().tryMin.count(), hi = timings().tryMax.count();
-        std::this_thread::sleep_for(milliseconds(lo + QRandomGenerator::global()->bounded(hi - lo + 1)));
+        const int lo = static_cast<int>(timings().tryMin.count()), hi = static_cast<int>(timings().tryMax.count());
+        std::this_thread::sleep_for(milliseconds(QRandomGenerator::global()->bounded(lo, hi + 1)));
     }
 }
 
