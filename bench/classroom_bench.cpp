@@ -171,8 +171,13 @@ int runClass(Options o, const QString &self)
             p->waitForReadyRead(30000);
         p->readLine(); // "ready"
     }
-    for (QProcess *p : programs)
+    QElapsedTimer wall;
+    wall.start();
+    // All at once: QProcess holds written bytes until asked to pass them on.
+    for (QProcess *p : programs) {
         p->write("g");
+        p->waitForBytesWritten(1000);
+    }
     for (QProcess *p : programs)
         p->closeWriteChannel();
 
@@ -194,6 +199,7 @@ int runClass(Options o, const QString &self)
         }
         delete p;
     }
+    std::printf("all programs done %.2f s after the start\n", wall.nsecsElapsed() / 1e9);
     QDir::setCurrent(o.folder);
     const QList<QByteArray> list = loadUserList();
     for (int k = 1; k <= o.processes; ++k) {

@@ -218,6 +218,7 @@ void acquire(const QString &fullPath, const QString &lockPath, const QByteArray 
             waitHook()({std::chrono::duration_cast<milliseconds>(Clock::now() - start), milliseconds(0), true});
     };
     for (;;) {
+        const Clock::time_point tryStart = Clock::now();
         if (createLockFile(lockPath, content)) {
             finish();
             return;
@@ -247,8 +248,12 @@ void acquire(const QString &fullPath, const QString &lockPath, const QByteArray 
         if (waitHook())
             waitHook()({std::chrono::duration_cast<milliseconds>(now - start),
                         std::chrono::duration_cast<milliseconds>(now - watch.progress), false});
+        // The same pause for every waiter and every try; on a slow share it
+        // grows with what one try costs there, so that the waiters' tries do
+        // not crowd out the holder's own reading and writing.
         const int lo = static_cast<int>(timings().tryMin.count()), hi = static_cast<int>(timings().tryMax.count());
-        std::this_thread::sleep_for(milliseconds(QRandomGenerator::global()->bounded(lo, hi + 1)));
+        const auto tryCost = std::chrono::duration_cast<milliseconds>(Clock::now() - tryStart);
+        std::this_thread::sleep_for(milliseconds(QRandomGenerator::global()->bounded(lo, hi + 1)) + 4 * tryCost);
     }
 }
 
