@@ -7,6 +7,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
+#include <QStringListModel>
 #include <QStyleOptionButton>
 #include <QStylePainter>
 
@@ -39,6 +40,16 @@ void prepareApplication()
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     installLockWaitFeedback();
+}
+
+void setComboItems(QComboBox *combo, const QStringList &texts)
+{
+    auto *model = qobject_cast<QStringListModel *>(combo->model());
+    if (!model) {
+        model = new QStringListModel(combo);
+        combo->setModel(model);
+    }
+    model->setStringList(texts);
 }
 
 void centreOnScreen(QWidget *window)

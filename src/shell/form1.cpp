@@ -200,8 +200,7 @@ void TForm1::showEvent(QShowEvent *event)
 
 void TForm1::FormShow()
 {
-    ComboBox1->clear();
-    ComboBox1->addItems(larendo::access::loadUserNames());
+    platform::setComboItems(ComboBox1, larendo::access::loadUserNames());
     state_.SignedIn = false;
     switchViews(shell::ViewSwitch::FormShow);
     state_.UnlockState = 0;

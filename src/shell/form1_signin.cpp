@@ -5,6 +5,7 @@
 #include "access/userregistry.h"
 #include "platform/codec.h"
 #include "platform/ui.h"
+#include "platform/widgets.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -20,8 +21,7 @@ const QString kWrongNameOrPassword = QStringLiteral("Проверьте прав
 
 void TForm1::refreshUserList(const QList<QByteArray> &names)
 {
-    ComboBox1->clear();
-    ComboBox1->addItems(platform::fromAnsiLines(names));
+    platform::setComboItems(ComboBox1, platform::fromAnsiLines(names));
 }
 
 void TForm1::SpeedButton1Click()
