@@ -1,13 +1,17 @@
 // Creating every window as the program entry does and loading the start page
 // into the browser, offscreen, in the bundled course.
+#include "access/userlist.h"
 #include "admin/form2.h"
 #include "content/aboutdialog.h"
 #include "content/authorwindow.h"
 #include "shell/form1.h"
+#include "platform/textfile.h"
 #include "platform/widgets.h"
 #include "shell/form3.h"
 
 #include <QApplication>
+#include <QComboBox>
+#include <QTemporaryDir>
 #include <QDir>
 #include <QSignalSpy>
 #include <QWebEngineView>
@@ -31,8 +35,28 @@ void CreateWindowsAndLoadStartPage(benchmark::State &state)
     }
 }
 
+// The chooser of the progress view filled from a list of 100,000 names, as
+// the main window does when it is first shown.
+void FillChooserWith100000Names(benchmark::State &state)
+{
+    QTemporaryDir dir;
+    QList<QByteArray> names;
+    for (int u = 0; u < 100000; ++u)
+        names.append("student" + QByteArray::number(u));
+    platform::saveLines(dir.path() + QStringLiteral("/users"), names);
+    const QString previous = QDir::currentPath();
+    QDir::setCurrent(dir.path());
+    for (auto _ : state) {
+        QComboBox chooser;
+        platform::setComboItems(&chooser, larendo::access::loadUserNames());
+        benchmark::DoNotOptimize(chooser.count());
+    }
+    QDir::setCurrent(previous);
+}
+
 } // namespace
 
+BENCHMARK(FillChooserWith100000Names)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
 BENCHMARK(CreateWindowsAndLoadStartPage)->Unit(benchmark::kMillisecond)->Iterations(5)->Repetitions(3);
 
 int main(int argc, char **argv)

@@ -25,6 +25,17 @@ void refuseUnstorable(const QByteArray &section, const QByteArray &key, const QB
     }
 }
 
+QList<platform::IniWrite> encodedWrites(const QList<EncodedWrite> &writes)
+{
+    QList<platform::IniWrite> iniWrites;
+    iniWrites.reserve(writes.size());
+    for (const EncodedWrite &w : writes) {
+        refuseUnstorable(w.section, w.key, w.value);
+        iniWrites.append({w.section, w.key, encoded(w.value)});
+    }
+    return iniWrites;
+}
+
 } // namespace
 
 void crypt(const QByteArray &text, int key, QByteArray &result)
@@ -57,6 +68,37 @@ std::optional<QByteArray> ReadEncodedValueIfPresent(const QByteArray &section, c
     return encoded(*stored);
 }
 
+QList<std::optional<QByteArray>> ReadEncodedValuesIfPresent(const QByteArray &section, const QList<QByteArray> &keys,
+                                                            const QByteArray &relativeFile)
+{
+    const QString path = platform::dataPath(relativeFile);
+    QList<std::optional<QByteArray>> values =
+        platform::iniValues(platform::readIniContent(path), section, keys);
+    for (std::optional<QByteArray> &v : values) {
+        if (v)
+            v = encoded(*v);
+    }
+    return values;
+}
+
+std::optional<QByteArray> decodedValueIn(const QByteArray &content, const QByteArray &section, const QByteArray &key)
+{
+    const std::optional<QByteArray> stored = platform::iniValue(content, section, key);
+    if (!stored)
+        return std::nullopt;
+    return encoded(*stored);
+}
+
+void setEncodedValuesIn(QByteArray &content, const QList<EncodedWrite> &writes)
+{
+    platform::iniSetValues(content, encodedWrites(writes));
+}
+
+void appendEncodedSectionIn(QByteArray &content, const QList<EncodedWrite> &writes)
+{
+    platform::iniAppendSection(content, encodedWrites(writes));
+}
+
 QByteArray ReadEncodedValue(const QByteArray &section, const QByteArray &key, const QByteArray &relativeFile)
 {
     return ReadEncodedValueIfPresent(section, key, relativeFile).value_or(encoded(kMissingValue));
@@ -76,13 +118,7 @@ void EraseIniSection(const QByteArray &section, const QByteArray &relativeFile)
 
 void WriteEncodedValues(const QList<EncodedWrite> &writes, const QByteArray &relativeFile)
 {
-    QList<platform::IniWrite> iniWrites;
-    iniWrites.reserve(writes.size());
-    for (const EncodedWrite &w : writes) {
-        refuseUnstorable(w.section, w.key, w.value);
-        iniWrites.append({w.section, w.key, encoded(w.value)});
-    }
-    platform::writeIniValues(platform::dataPath(relativeFile), iniWrites);
+    platform::writeIniValues(platform::dataPath(relativeFile), encodedWrites(writes));
 }
 
 } // namespace larendo::access

@@ -28,6 +28,11 @@ QByteArray ReadEncodedValue(const QByteArray &section, const QByteArray &key, co
 std::optional<QByteArray> ReadEncodedValueIfPresent(const QByteArray &section, const QByteArray &key,
                                                     const QByteArray &relativeFile);
 
+// Decoded values of many keys of one section from one read of the file, so
+// that they show one state of it; a missing file, section or key gives nothing.
+QList<std::optional<QByteArray>> ReadEncodedValuesIfPresent(const QByteArray &section, const QList<QByteArray> &keys,
+                                                            const QByteArray &relativeFile);
+
 // Encodes and writes one value. A value whose encoded form would hold NUL, CR
 // or LF cannot stay on one line: the write is refused, nothing is written.
 void WriteEncodedValue(const QByteArray &section, const QByteArray &key, const QByteArray &value,
@@ -44,6 +49,14 @@ struct EncodedWrite {
 // Many writes into one file in one crash-safe replacement; refused whole,
 // before anything is written, when any value cannot be stored.
 void WriteEncodedValues(const QList<EncodedWrite> &writes, const QByteArray &relativeFile);
+
+// The same store on content already read: a change reads its file once,
+// changes it in memory and replaces it once.
+std::optional<QByteArray> decodedValueIn(const QByteArray &content, const QByteArray &section, const QByteArray &key);
+// Refused whole, before anything changes, when any value cannot be stored.
+void setEncodedValuesIn(QByteArray &content, const QList<EncodedWrite> &writes);
+// The same for writes into one section that the content does not hold.
+void appendEncodedSectionIn(QByteArray &content, const QList<EncodedWrite> &writes);
 
 // True when the value can be stored (no byte that encodes to NUL, CR or LF).
 bool isStorable(const QByteArray &value);

@@ -3,6 +3,7 @@
 // registration, Windows-1251, every line ended by CR LF.
 #include <QByteArray>
 #include <QList>
+#include <QStringList>
 
 namespace larendo::access {
 
@@ -13,5 +14,19 @@ inline constexpr const char *kUserRegistryFile = "\\users.ini";
 // folder has none); one that exists but cannot be read raises
 // "Cannot open file ...".
 QList<QByteArray> loadUserList();
+
+// The names decoded for the chooser, split at the same line ends as
+// loadUserList: one decoder and one pass for the whole list.
+QStringList loadUserNames();
+
+// The list file's text as it stands; a missing file is empty.
+QByteArray loadUserListText();
+
+// True when a line of the list equals name in any letter case; the list is
+// read once and searched where it lies, line by line.
+bool userListHolds(const QByteArray &name);
+
+// The same search in content already read.
+bool linesHold(const QByteArray &content, const QByteArray &name);
 
 } // namespace larendo::access

@@ -18,36 +18,36 @@ QString listPath() { return platform::dataPath(QByteArray(kUserListFile)); }
 
 QByteArray testKey(int n) { return "test" + QByteArray::number(n); }
 
-bool listHolds(const QList<QByteArray> &list, const QByteArray &name)
+// Position of the first line equal to name in any letter case; -1 when none.
+qsizetype lineOf(const QList<QByteArray> &list, const QByteArray &name)
 {
-    for (const QByteArray &line : list) {
-        if (platform::equalsIgnoreCaseAnsi(line, name))
-            return true;
+    for (qsizetype i = 0; i < list.size(); ++i) {
+        if (platform::equalsIgnoreCaseAnsi(list[i], name))
+            return i;
     }
-    return false;
-}
-
-// Applies change to the list as it is on disk, under the list's own lock, and gives the result.
-QList<QByteArray> changeList(const std::function<void(QList<QByteArray> &)> &change)
-{
-    QList<QByteArray> list;
-    platform::withFileLock(listPath(), [&] {
-        list = loadUserList();
-        change(list);
-        platform::saveLines(listPath(), list);
-    });
-    return list;
+    return -1;
 }
 
 } // namespace
 
-NameCheck checkNewUser(const QString &name, const QString &password)
+// The two files are kept consistent across a crash at any instant by the order
+// of their replacements, the list being the last word: a registration writes
+// the section first and then the line, a removal drops the line first and then
+// the section. A crash between the two leaves only a section without a line,
+// which counts as absent: nobody signs in with it, it is not in the chooser,
+// and a registration of that name replaces it. A line without a section (left
+// by earlier versions, which erased first) is completed the same way.
+// Both files change under the one lock of users.ini.
+
+NameCheck checkNewUser(const QString &name, const QString &password, const QString &adminLogin)
 {
     if (name.isEmpty() || name.front().isSpace() || name.back().isSpace())
         return NameCheck::Invalid;
     for (const QChar c : name) {
         if (c == u'[' || c == u']' || c.category() == QChar::Other_Control)
             return NameCheck::Invalid;
+        if (c == u'|')
+            return NameCheck::Invalid; // the test log separates its fields by it
     }
     for (const QChar c : password) {
         if (c.category() == QChar::Other_Control)
@@ -55,6 +55,8 @@ NameCheck checkNewUser(const QString &name, const QString &password)
     }
     if (!platform::isAnsiEncodable(name) || !platform::isAnsiEncodable(password))
         return NameCheck::Invalid;
+    if (!adminLogin.isEmpty() && name.compare(adminLogin, Qt::CaseInsensitive) == 0)
+        return NameCheck::Invalid; // such a student could never sign in
     if (password.isEmpty())
         return NameCheck::EmptyPassword;
     return NameCheck::Ok;
@@ -62,18 +64,28 @@ NameCheck checkNewUser(const QString &name, const QString &password)
 
 RegistrationResult RegisterUser(const QByteArray &name, const QByteArray &password)
 {
+    QList<EncodedWrite> writes{{name, "password", password}, {name, "test1", "1"}};
+    for (int n = 2; n <= 12; ++n)
+        writes.append({name, testKey(n), "0"});
     RegistrationResult result;
     platform::withFileLock(registryPath(), [&] {
-        if (platform::iniFileHasSection(registryPath(), name) || listHolds(loadUserList(), name)) {
+        QByteArray registry = platform::readIniFile(registryPath());
+        QByteArray listText = loadUserListText();
+        const bool listed = linesHold(listText, name);
+        const bool hasSection = platform::iniHasSection(registry, name);
+        if (listed && hasSection) {
             result.status = Registration::AlreadyRegistered;
             return;
         }
-        // The whole section in one replacement, so no half-registered user is ever left.
-        QList<EncodedWrite> writes{{name, "password", password}, {name, "test1", "1"}};
-        for (int n = 2; n <= 12; ++n)
-            writes.append({name, testKey(n), "0"});
-        WriteEncodedValues(writes, kUserRegistryFile);
-        result.list = changeList([&](QList<QByteArray> &list) { list.append(name); });
+        if (hasSection)
+            platform::iniEraseSection(registry, name); // left by a registration or removal cut short
+        appendEncodedSectionIn(registry, writes);
+        platform::replaceIniFile(registryPath(), registry);
+        if (!listed) {
+            listText = platform::withLineAppended(listText, name);
+            platform::saveText(listPath(), listText);
+        }
+        result.list = platform::splitLines(listText);
     });
     return result;
 }
@@ -82,20 +94,20 @@ RemovalResult RemoveUser(const QByteArray &name, const QByteArray &password)
 {
     RemovalResult result;
     platform::withFileLock(registryPath(), [&] {
-        const std::optional<QByteArray> stored = ReadEncodedValueIfPresent(name, "password", kUserRegistryFile);
+        QByteArray registry = platform::readIniFile(registryPath());
+        const std::optional<QByteArray> stored = decodedValueIn(registry, name, "password");
         if (!stored || *stored != password) {
             result.status = Removal::WrongPassword;
             return;
         }
-        EraseIniSection(name, kUserRegistryFile);
-        result.list = changeList([&](QList<QByteArray> &list) {
-            for (qsizetype i = 0; i < list.size(); ++i) {
-                if (platform::equalsIgnoreCaseAnsi(list[i], name)) {
-                    list.removeAt(i);
-                    break;
-                }
-            }
-        });
+        QList<QByteArray> list = loadUserList();
+        const qsizetype line = lineOf(list, name);
+        if (line >= 0)
+            list.removeAt(line);
+        platform::saveLines(listPath(), list);
+        platform::iniEraseSection(registry, name);
+        platform::replaceIniFile(registryPath(), registry);
+        result.list = list;
     });
     return result;
 }
@@ -105,13 +117,20 @@ void SaveGrades(const QByteArray &user, const GradeArray &grades)
     QList<EncodedWrite> writes;
     for (int n = 1; n <= 12; ++n)
         writes.append({user, testKey(n), QByteArray::number(grades[n])});
-    platform::withFileLock(registryPath(), [&] { WriteEncodedValues(writes, kUserRegistryFile); });
+    platform::withFileLock(registryPath(), [&] {
+        QByteArray registry = platform::readIniFile(registryPath());
+        setEncodedValuesIn(registry, writes);
+        platform::replaceIniFile(registryPath(), registry);
+    });
 }
 
 void SaveGrade(const QByteArray &user, int index, int grade)
 {
-    platform::withFileLock(registryPath(),
-                           [&] { WriteEncodedValue(user, testKey(index), QByteArray::number(grade), kUserRegistryFile); });
+    platform::withFileLock(registryPath(), [&] {
+        QByteArray registry = platform::readIniFile(registryPath());
+        setEncodedValuesIn(registry, {{user, testKey(index), QByteArray::number(grade)}});
+        platform::replaceIniFile(registryPath(), registry);
+    });
 }
 
 } // namespace larendo::access

@@ -3,7 +3,8 @@
 // password and test1 ... test12, every value encoded by the store; and the
 // list file "users" beside it. The course folder may be shared by several
 // computers: every change is read, change, write under a lock beside the file,
-// and applies its one change to what is on disk.
+// and applies its one change to what is on disk. A name counts as registered
+// when it has both a section and a line in the list.
 #include <QByteArray>
 #include <QList>
 #include <QString>
@@ -18,16 +19,18 @@ using GradeArray = std::array<std::uint8_t, 13>; // [1] ... [12]
 
 enum class NameCheck {
     Ok,
-    Invalid, // a section header cannot carry it unchanged, or Windows-1251 cannot hold it
+    Invalid, // a section header cannot carry it unchanged, Windows-1251 cannot hold it, it holds
+             // the test log's "|", or it is the administrator's login
     EmptyPassword, // anyone at the next computer could sign in as that student
 };
 
-// Tests a name and password typed for registration.
-NameCheck checkNewUser(const QString &name, const QString &password);
+// Tests a name and password typed for registration. A name equal to the
+// administrator's login in any letter case is refused too.
+NameCheck checkNewUser(const QString &name, const QString &password, const QString &adminLogin = {});
 
 enum class Registration {
     Registered,
-    AlreadyRegistered, // a line of the list or a section, in any letter case
+    AlreadyRegistered, // a line of the list and a section, in any letter case
 };
 
 struct RegistrationResult {

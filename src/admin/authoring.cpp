@@ -81,8 +81,8 @@ void installTest(const QString &builtFile, const QString &courseDir, int number)
     const QByteArray test = platform::readWholeFile(builtFile);
     const QString target = courseTestPath(courseDir, number);
     if (platform::fileExists(target))
-        platform::replaceFile(target + QStringLiteral(".bak"), platform::readWholeFile(target));
-    platform::replaceFile(target, test);
+        platform::saveText(target + QStringLiteral(".bak"), platform::readWholeFile(target));
+    platform::saveText(target, test);
 }
 
 OpenedTest writeSourceOfTest(const QString &testPath, const QString &sourcePath)

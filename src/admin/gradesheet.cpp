@@ -134,7 +134,7 @@ QByteArray gradeSheetCsv(const GradeSheet &sheet)
     return "\xEF\xBB\xBF" + lines.join(QStringLiteral("\r\n")).toUtf8() + "\r\n";
 }
 
-void saveGradeSheetCsv(const GradeSheet &sheet, const QString &fullPath) { platform::replaceFile(fullPath, gradeSheetCsv(sheet)); }
+void saveGradeSheetCsv(const GradeSheet &sheet, const QString &fullPath) { platform::saveText(fullPath, gradeSheetCsv(sheet)); }
 
 QString gradeSheetHtml(const GradeSheet &sheet, const QDateTime &at)
 {

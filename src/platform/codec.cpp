@@ -39,8 +39,24 @@ const std::array<unsigned char, 256> &foldTable()
 
 QString fromAnsi(const QByteArray &bytes)
 {
+    // The decoder gives an empty text for a very large input; one byte is one
+    // character here, so pieces decode independently.
+    constexpr qsizetype kPiece = 16 * 1024 * 1024;
     QStringDecoder decoder(kCodePage);
-    return decoder.decode(bytes);
+    if (bytes.size() <= kPiece)
+        return decoder.decode(bytes);
+    QString text;
+    text.reserve(bytes.size());
+    for (qsizetype at = 0; at < bytes.size(); at += kPiece)
+        text += decoder.decode(QByteArrayView(bytes).sliced(at, qMin(kPiece, bytes.size() - at)));
+    return text;
+}
+
+QStringList fromAnsiLines(const QList<QByteArray> &lines)
+{
+    if (lines.isEmpty())
+        return {};
+    return fromAnsi(lines.join('\n')).split(u'\n');
 }
 
 QByteArray toAnsi(const QString &text, bool *ok)

@@ -2,8 +2,10 @@
 
 #include "codec.h"
 #include "error.h"
+#include "wholefile.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QHash>
 #include <QSaveFile>
 
@@ -51,7 +53,8 @@ void trim(View v, qsizetype &begin, qsizetype &end)
         --end;
 }
 
-// If the line is a section header, gives its trimmed name.
+// If the line is a section header, gives its name exactly as written between
+// the brackets, blanks included: a name is read back as it was written.
 bool headerName(View v, const Line &line, qsizetype &nameBegin, qsizetype &nameEnd)
 {
     qsizetype p = line.begin;
@@ -64,7 +67,6 @@ bool headerName(View v, const Line &line, qsizetype &nameBegin, qsizetype &nameE
         return false;
     nameBegin = p + 1;
     nameEnd = static_cast<const char *>(close) - v.data;
-    trim(v, nameBegin, nameEnd);
     return true;
 }
 
@@ -109,15 +111,12 @@ struct SectionSpan {
 bool cannotBeHeaderOf(View v, qsizetype pos, const QByteArray &section, const unsigned char *fold)
 {
     const qsizetype first = pos + 1;
-    if (first >= v.size || isBlank(v.data[first]))
-        return false; // "[ name ]": leave it to the full test
     const qsizetype n = section.size();
     if (first + n >= v.size)
         return true;
     // Most headers of a big file differ in length or in the last characters
     // (numbered names), so those are tested first.
-    const char after = v.data[first + n];
-    if (after != ']' && !isBlank(after))
+    if (v.data[first + n] != ']')
         return true;
     for (qsizetype i = n - 1; i >= 0; --i) {
         if (fold[static_cast<unsigned char>(v.data[first + i])] != fold[static_cast<unsigned char>(section[i])])
@@ -228,31 +227,24 @@ QByteArray foldedName(const char *data, qsizetype size)
     return folded;
 }
 
-// A file that cannot be read reads as empty, as the profile functions do.
-QByteArray readWhole(const QString &fullPath)
+void raiseRefused(const QString &fullPath, const FileRead &r)
 {
-    QFile file(fullPath);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return file.readAll();
+    raise(refusalMessage(fullPath, r.reason));
 }
 
-// Before a rewrite: a file that exists but cannot be read must not be replaced
-// by one that holds only the new entry.
-QByteArray readForUpdate(const QString &fullPath)
+// A file that cannot be opened reads as empty, as the profile functions do;
+// one that must not be read at all (a device, a huge file) is an error.
+QByteArray readWhole(const QString &fullPath)
 {
-    QFile file(fullPath);
-    if (!file.exists())
-        return {};
-    if (!file.open(QIODevice::ReadOnly))
-        raise(QStringLiteral("Unable to write to %1").arg(fullPath));
-    return file.readAll();
+    const FileRead r = readDataFile(fullPath);
+    if (r.status == FileRead::Refused)
+        raiseRefused(fullPath, r);
+    return r.bytes;
 }
 
 void replaceWhole(const QString &fullPath, const QByteArray &content)
 {
-    QSaveFile file(fullPath);
-    if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size() || !file.commit())
+    if (!replaceFile(fullPath, content))
         raise(QStringLiteral("Unable to write to %1").arg(fullPath));
 }
 
@@ -268,6 +260,38 @@ std::optional<QByteArray> iniValue(const QByteArray &content, const QByteArray &
     if (k.valueBegin < 0)
         return std::nullopt;
     return content.mid(k.valueBegin, k.valueEnd - k.valueBegin);
+}
+
+QList<std::optional<QByteArray>> iniValues(const QByteArray &content, const QByteArray &section,
+                                           const QList<QByteArray> &keys)
+{
+    QList<std::optional<QByteArray>> values(keys.size());
+    const View v{content.constData(), content.size()};
+    const SectionSpan s = findSection(v, section);
+    if (s.headerBegin < 0)
+        return values;
+    for (qsizetype i = 0; i < keys.size(); ++i) {
+        const KeySpan k = findKey(v, s, keys[i]);
+        if (k.valueBegin >= 0)
+            values[i] = content.mid(k.valueBegin, k.valueEnd - k.valueBegin);
+    }
+    return values;
+}
+
+QList<QByteArray> iniSectionNames(const QByteArray &content)
+{
+    QList<QByteArray> names;
+    const View v{content.constData(), content.size()};
+    Line line{};
+    qsizetype nb = 0, ne = 0;
+    qsizetype pos = 0;
+    while (nextHeader(v, pos, line, nb, ne)) {
+        names.append(content.mid(nb, ne - nb));
+        if (line.next == line.end)
+            break;
+        pos = line.next;
+    }
+    return names;
 }
 
 bool iniHasSection(const QByteArray &content, const QByteArray &section)
@@ -305,8 +329,45 @@ void iniEraseSection(QByteArray &content, const QByteArray &section)
     }
 }
 
+void iniAppendSection(QByteArray &content, const QList<IniWrite> &writes)
+{
+    QByteArray added;
+    for (const IniWrite &w : writes)
+        iniSetValue(added, w.section, w.key, w.value);
+    appendBreakIfMissing(content);
+    content.append(added);
+}
+
+namespace {
+
+// All writes into one section: that section is found once and only its bytes change.
+bool setValuesOfOneSection(QByteArray &content, const QList<IniWrite> &writes)
+{
+    if (writes.isEmpty())
+        return true;
+    for (const IniWrite &w : writes) {
+        if (!equalsIgnoreCaseAnsi(w.section, writes.first().section))
+            return false;
+    }
+    const View v{content.constData(), content.size()};
+    const SectionSpan s = findSection(v, writes.first().section);
+    if (s.headerBegin < 0) {
+        iniAppendSection(content, writes);
+        return true;
+    }
+    QByteArray chunk = content.mid(s.headerBegin, s.end - s.headerBegin);
+    for (const IniWrite &w : writes)
+        iniSetValue(chunk, w.section, w.key, w.value);
+    content.replace(s.headerBegin, s.end - s.headerBegin, chunk);
+    return true;
+}
+
+} // namespace
+
 void iniSetValues(QByteArray &content, const QList<IniWrite> &writes)
 {
+    if (setValuesOfOneSection(content, writes))
+        return;
     // Cut the content into the text before the first header and one chunk per
     // section, so each write touches only its own section's bytes.
     const View v{content.constData(), content.size()};
@@ -355,25 +416,40 @@ bool iniFileHasSection(const QString &fullPath, const QByteArray &section)
     return iniHasSection(readWhole(fullPath), section);
 }
 
+QByteArray readIniContent(const QString &fullPath) { return readWhole(fullPath); }
+
+QByteArray readIniFile(const QString &fullPath)
+{
+    const FileRead r = readDataFile(fullPath);
+    if (r.status == FileRead::Refused)
+        raiseRefused(fullPath, r);
+    // A file that exists but cannot be read must not be replaced by one that holds only the new entry.
+    if (r.status == FileRead::Unreadable)
+        raise(QStringLiteral("Unable to write to %1").arg(fullPath));
+    return r.bytes;
+}
+
+void replaceIniFile(const QString &fullPath, const QByteArray &content) { replaceWhole(fullPath, content); }
+
 void writeIniValue(const QString &fullPath, const QByteArray &section, const QByteArray &key, const QByteArray &value)
 {
-    QByteArray content = readForUpdate(fullPath);
+    QByteArray content = readIniFile(fullPath);
     iniSetValue(content, section, key, value);
     replaceWhole(fullPath, content);
 }
 
 void writeIniValues(const QString &fullPath, const QList<IniWrite> &writes)
 {
-    QByteArray content = readForUpdate(fullPath);
+    QByteArray content = readIniFile(fullPath);
     iniSetValues(content, writes);
     replaceWhole(fullPath, content);
 }
 
 void eraseIniSection(const QString &fullPath, const QByteArray &section)
 {
-    if (!QFile::exists(fullPath))
+    if (!QFileInfo::exists(fullPath))
         return; // nothing to erase; an erase never creates a file
-    QByteArray content = readForUpdate(fullPath);
+    QByteArray content = readIniFile(fullPath);
     iniEraseSection(content, section);
     replaceWhole(fullPath, content);
 }

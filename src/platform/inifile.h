@@ -23,7 +23,14 @@ namespace platform {
 std::optional<QByteArray> iniValue(const QByteArray &content, const QByteArray &section,
                                    const QByteArray &key);
 
+// Values of many keys of one section, the section found once; each missing key gives nothing.
+QList<std::optional<QByteArray>> iniValues(const QByteArray &content, const QByteArray &section,
+                                           const QList<QByteArray> &keys);
+
 bool iniHasSection(const QByteArray &content, const QByteArray &section);
+
+// The names of every section header, in file order, as written.
+QList<QByteArray> iniSectionNames(const QByteArray &content);
 
 // Sets key in section, creating either as needed.
 void iniSetValue(QByteArray &content, const QByteArray &section, const QByteArray &key,
@@ -42,9 +49,22 @@ struct IniWrite {
 // the result equals calling iniSetValue for each in turn.
 void iniSetValues(QByteArray &content, const QList<IniWrite> &writes);
 
+// Writes into one section that the content is known not to hold: the
+// section goes to the end, as iniSetValues would put it, without a search.
+void iniAppendSection(QByteArray &content, const QList<IniWrite> &writes);
+
+
 // File doors. fullPath is a resolved native path (see dataPath). A missing
-// file reads as empty content; a write replaces the file crash-safely and
-// raises "Unable to write to <path>" when it cannot.
+// file reads as empty content; a device, FIFO, folder or a file above the
+// data file limit raises a Russian error naming it. A write replaces the file
+// crash-safely and raises "Unable to write to <path>" when it cannot.
+// The whole file for lookups: one that cannot be opened reads as empty.
+QByteArray readIniContent(const QString &fullPath);
+// The whole file for a change: missing reads as empty; one that exists but
+// cannot be read raises "Unable to write to <path>", so it is never replaced
+// by one that holds only the new entries.
+QByteArray readIniFile(const QString &fullPath);
+void replaceIniFile(const QString &fullPath, const QByteArray &content);
 std::optional<QByteArray> readIniValue(const QString &fullPath, const QByteArray &section,
                                        const QByteArray &key);
 bool iniFileHasSection(const QString &fullPath, const QByteArray &section);

@@ -1,6 +1,7 @@
 #include "textfile.h"
 
 #include "error.h"
+#include "wholefile.h"
 
 #include <QDir>
 #include <QFile>
@@ -45,10 +46,12 @@ QByteArray joinLines(const QList<QByteArray> &lines)
 
 QByteArray readSequential(const QString &fullPath)
 {
-    QFile file(fullPath);
-    if (QFileInfo(fullPath).isDir() || !file.open(QIODevice::ReadOnly))
+    const FileRead r = readDataFile(fullPath);
+    if (r.status == FileRead::Refused)
+        raise(refusalMessage(fullPath, r.reason));
+    if (r.status != FileRead::Ok)
         raiseIoError(fullPath, false);
-    return file.readAll();
+    return r.bytes;
 }
 
 } // namespace
@@ -56,6 +59,7 @@ QByteArray readSequential(const QString &fullPath)
 QList<QByteArray> splitLines(const QByteArray &content)
 {
     QList<QByteArray> lines;
+    lines.reserve(content.count('\n') + 1);
     qsizetype begin = 0;
     const qsizetype n = content.size();
     for (qsizetype i = 0; i < n; ++i) {
@@ -72,26 +76,49 @@ QList<QByteArray> splitLines(const QByteArray &content)
     return lines;
 }
 
-QList<QByteArray> loadLines(const QString &fullPath)
+QList<QByteArray> loadLines(const QString &fullPath) { return splitLines(loadText(fullPath)); }
+
+QByteArray loadText(const QString &fullPath)
 {
-    QFile file(fullPath);
-    if (QFileInfo(fullPath).isDir()) {
-        raise(QStringLiteral("Cannot open file \"%1\". %2").arg(fullPath, QString::fromLocal8Bit(std::strerror(EISDIR))));
+    const FileRead r = readDataFile(fullPath);
+    if (r.status == FileRead::Ok)
+        return r.bytes;
+    QString reason = r.reason;
+    if (r.status == FileRead::Missing) {
+        QFile file(fullPath);
+        file.open(QIODevice::ReadOnly); // only for the system's reason
+        reason = systemReason(file);
+    } else if (r.status == FileRead::Refused) {
+        reason = reason.left(1).toUpper() + reason.mid(1);
     }
-    if (!file.open(QIODevice::ReadOnly))
-        raise(QStringLiteral("Cannot open file \"%1\". %2").arg(fullPath, systemReason(file)));
-    return splitLines(file.readAll());
+    raise(QStringLiteral("Cannot open file \"%1\". %2").arg(fullPath, reason));
 }
 
-void saveLines(const QString &fullPath, const QList<QByteArray> &lines) { replaceFile(fullPath, joinLines(lines)); }
+void saveLines(const QString &fullPath, const QList<QByteArray> &lines) { saveText(fullPath, joinLines(lines)); }
 
-void replaceFile(const QString &fullPath, const QByteArray &content)
+void saveText(const QString &fullPath, const QByteArray &content)
 {
-    QSaveFile file(fullPath);
-    if (!file.open(QIODevice::WriteOnly))
-        raise(QStringLiteral("Cannot create file \"%1\". %2").arg(fullPath, systemReason(file)));
-    if (file.write(content) != content.size() || !file.commit())
-        raise(QStringLiteral("Cannot create file \"%1\". %2").arg(fullPath, systemReason(file)));
+    QString reason;
+    if (!replaceFile(fullPath, content, &reason))
+        raise(QStringLiteral("Cannot create file \"%1\". %2").arg(fullPath, reason));
+}
+
+QByteArray withLineAppended(const QByteArray &text, const QByteArray &line)
+{
+    bool everyLineEndsInCrLf = text.isEmpty() || text.endsWith("\r\n");
+    const char *data = text.constData();
+    const qsizetype n = text.size();
+    for (qsizetype i = 0; everyLineEndsInCrLf && i < n; ++i) {
+        if (data[i] == '\r')
+            everyLineEndsInCrLf = i + 1 < n && data[++i] == '\n';
+        else if (data[i] == '\n')
+            everyLineEndsInCrLf = false;
+    }
+    if (!everyLineEndsInCrLf)
+        return joinLines(splitLines(text) << line);
+    QByteArray appended;
+    appended.reserve(n + line.size() + 2);
+    return appended.append(text).append(line).append("\r\n");
 }
 
 QByteArray readFirstLine(const QString &fullPath)
@@ -106,21 +133,28 @@ QByteArray readWholeFile(const QString &fullPath) { return readSequential(fullPa
 
 void rewriteText(const QString &fullPath, const QList<QByteArray> &lines)
 {
-    QSaveFile file(fullPath);
-    const QByteArray content = joinLines(lines);
-    if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size() || !file.commit())
+    if (!replaceFile(fullPath, joinLines(lines)))
         raiseIoError(fullPath, true);
 }
 
 void appendLine(const QString &fullPath, const QByteArray &line)
 {
+    const QFileInfo info(fullPath);
+    if (info.exists() && !info.isFile() && !info.isDir()) // a device or FIFO: never opened
+        raise(refusalMessage(fullPath, QStringLiteral("это не обычный файл, а устройство или канал")));
+    const bool created = !info.exists();
     QFile file(fullPath);
-    if (QFileInfo(fullPath).isDir() || !file.open(QIODevice::WriteOnly | QIODevice::Append))
+    if (info.isDir() || !file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered))
         raiseIoError(fullPath, true);
+    if (created)
+        adoptFolderMode(file.handle(), fullPath);
+    const qint64 before = file.size();
     const QByteArray record = line + "\r\n";
-    // One write call, so a line reaches the file whole or not at all in practice.
-    if (file.write(record) != record.size() || !file.flush())
+    if (file.write(record) != record.size() || !file.flush()) {
+        // A torn record would glue the next one to it: the file goes back to what it was.
+        file.resize(before);
         raiseIoError(fullPath, true);
+    }
 }
 
 bool fileExists(const QString &fullPath)

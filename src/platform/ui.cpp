@@ -1,5 +1,7 @@
 #include "ui.h"
 
+#include "filelock.h"
+
 #include "codec.h"
 #include "paths.h"
 
@@ -207,6 +209,25 @@ QByteArray documentOfCommandLine(const QByteArray &commandLine)
         return {};
     const qsizetype gap = commandLine.indexOf(' ', sw + 2);
     return gap < 0 ? QByteArray() : commandLine.mid(gap + 1).trimmed();
+}
+
+void installLockWaitFeedback()
+{
+    setLockWaitHook([](const LockWait &wait) {
+        static bool busyCursor = false;
+        if (wait.finished) {
+            if (busyCursor)
+                QGuiApplication::restoreOverrideCursor();
+            busyCursor = false;
+            return;
+        }
+        if (!busyCursor && wait.waited >= std::chrono::milliseconds(500)) {
+            QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+            busyCursor = true;
+        }
+        // Paint, but take no clicks: a second change started now would wait behind this one.
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    });
 }
 
 } // namespace platform

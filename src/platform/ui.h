@@ -98,6 +98,12 @@ using ProgramStarter = std::function<void(const QByteArray &commandLine)>;
 void startProgram(const QByteArray &commandLine);
 void setProgramStarter(ProgramStarter starter);
 
+// While a change waits for the lock of a shared file, the windows keep
+// painting (input waits), and after half a second the cursor shows that the
+// program is busy. A wait that makes no progress for a minute ends in the
+// error box, by the lock's own error.
+void installLockWaitFeedback();
+
 // The document of a command line "program /switch document" (empty when none).
 QByteArray documentOfCommandLine(const QByteArray &commandLine);
 

@@ -1,5 +1,7 @@
 #include "widgets.h"
 
+#include "ui.h"
+
 #include <QCoreApplication>
 #include <QIcon>
 #include <QKeyEvent>
@@ -12,6 +14,7 @@
 #include <QPointer>
 #include <QProxyStyle>
 #include <QScreen>
+#include <QStringListModel>
 #include <QStyleOptionButton>
 #include <QStyleOptionMenuItem>
 #include <QStylePainter>
@@ -48,6 +51,17 @@ void prepareApplication()
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     // The browser takes its own locale (context menu, error pages) from the default one.
     QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
+    installLockWaitFeedback();
+}
+
+void setComboItems(QComboBox *combo, const QStringList &texts)
+{
+    auto *model = qobject_cast<QStringListModel *>(combo->model());
+    if (!model) {
+        model = new QStringListModel(combo);
+        combo->setModel(model);
+    }
+    model->setStringList(texts);
 }
 
 void installRussianTexts()

@@ -273,7 +273,7 @@ void TForm1::showEvent(QShowEvent *event)
 
 void TForm1::FormShow()
 {
-    refreshUserList(larendo::access::loadUserList());
+    platform::setComboItems(ComboBox1, larendo::access::loadUserNames());
     state_.SignedIn = false;
     switchViews(shell::ViewSwitch::FormShow);
     state_.UnlockState = 0;
@@ -306,7 +306,7 @@ bool TForm1::FormCloseQuery()
 
 bool TForm1::FormClose()
 {
-    if (state_.SignedIn)
+    if (state_.SignedIn && !state_.SignedInAsAdmin)
         larendo::access::SaveGrades(state_.CurrentUser, state_.Grades);
     return true;
 }

@@ -6,6 +6,7 @@
 #include "menutable.h"
 #include "platform/codec.h"
 #include "platform/ui.h"
+#include "platform/widgets.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -24,16 +25,15 @@ const QString kWrongNameOrPassword = QStringLiteral("Проверьте прав
 
 void TForm1::refreshUserList(const QList<QByteArray> &names)
 {
-    ComboBox1->clear();
-    for (const QByteArray &name : names)
-        ComboBox1->addItem(platform::fromAnsi(name));
+    platform::setComboItems(ComboBox1, platform::fromAnsiLines(names));
 }
 
 void TForm1::SpeedButton1Click()
 {
     const QString name = Edit2->text();
     const QString password = MaskEdit1->text();
-    switch (access::checkNewUser(name, password)) {
+    const QString adminLogin = state_.AdminSettingsRead ? platform::fromAnsi(state_.AdminLogin) : QString();
+    switch (access::checkNewUser(name, password, adminLogin)) {
     case access::NameCheck::Ok:
         break;
     case access::NameCheck::EmptyPassword:
@@ -76,14 +76,16 @@ void TForm1::SpeedButton3Click()
         setRoleMenu(true);
         ComboBox1->setVisible(true);
         state_.SignedIn = true;
+        state_.SignedInAsAdmin = true;
         return;
     }
-    if (!access::studentPasswordMatches(state_.CurrentUser, typed)) {
+    const std::optional<access::UserRecord> record = access::SignInStudent(state_.CurrentUser, typed);
+    if (!record) {
         platform::showBox(this, platform::MessageKind::Error, kWrongNameOrPassword);
         return;
     }
     for (int n = 1; n <= 10; ++n) {
-        state_.Grades[n] = access::ReadGrade(state_.CurrentUser, n);
+        state_.Grades[n] = access::gradeOf(record->gradeTexts[n]);
         if (state_.Grades[n] < 3) {
             state_.UnlockState = 0;
             enable("test" + QByteArray::number(n), state_.UnlockState != 0);
@@ -91,6 +93,7 @@ void TForm1::SpeedButton3Click()
     }
     switchViews(shell::ViewSwitch::SignedIn);
     setRoleMenu(false);
+    state_.SignedInAsAdmin = false;
     state_.SignedIn = true; // only now: a sign-in stopped by an error saves nothing on close
 }
 

@@ -18,6 +18,7 @@ struct RunState {
     QString SavedDirectory;                // current directory kept while the authoring window is open
     int Tag = 0;                           // number of the question on screen
     bool SignedIn = false;                 // gates the grade save on close
+    bool SignedInAsAdmin = false;          // the administrator has no grades: nothing is saved on close
 
     // Administrator settings, read once at start-up.
     QByteArray AdminLogin;

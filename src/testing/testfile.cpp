@@ -7,6 +7,8 @@
 #include "platform/paths.h"
 #include "platform/textfile.h"
 
+#include <QSet>
+
 #include <algorithm>
 #include <optional>
 
@@ -302,6 +304,17 @@ QString startProblem(const QByteArray &testFile)
     }
     if (count < 1)
         return QStringLiteral("В файле теста \"%1\" число вопросов равно %2, а должно быть не меньше 1").arg(path).arg(count);
+    // Every question the count names must be there, or the run would show defaults for the rest.
+    const QList<QByteArray> sections = platform::iniSectionNames(platform::readIniContent(path));
+    const QSet<QByteArray> present(sections.cbegin(), sections.cend());
+    for (int n = 1; n <= count; ++n) {
+        if (!present.contains(QByteArray::number(n))) {
+            return QStringLiteral("В файле теста \"%1\" указано вопросов: %2, а вопроса %3 в нём нет")
+                .arg(path)
+                .arg(count)
+                .arg(n);
+        }
+    }
     return {};
 }
 

@@ -10,6 +10,8 @@
 #include "platform/paths.h"
 #include "platform/textfile.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QStringList>
 
 namespace larendo::testing {
@@ -149,6 +151,9 @@ void appendTestLog(const QByteArray &logPath, const QByteArray &line)
 {
     const QString path = platform::dataPath(logPath);
     try {
+        // A missing folder is the append's own "Path not found", not the lock's failure to be made there.
+        if (!QFileInfo(path).dir().exists())
+            platform::raise(QStringLiteral("Path not found"));
         platform::withFileLock(path, [&] { platform::appendLine(path, line); });
     } catch (const platform::PlatformError &e) {
         platform::raise(QStringLiteral("Не удалось записать строку в журнал тестов \"%1\": %2").arg(path, inRussian(e.message())));

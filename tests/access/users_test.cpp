@@ -1,11 +1,14 @@
 #include "access/signin.h"
 #include "access/store.h"
+#include "access/userlist.h"
 #include "access/userregistry.h"
 
 #include "platform/error.h"
 #include "support/tempdir.h"
 
 #include <QProcess>
+#include <QRandomGenerator>
+#include <QThread>
 
 using namespace larendo::access;
 
@@ -31,17 +34,69 @@ TEST_F(Users, RegistrationWritesThirteenKeysAndAppendsTheName)
     EXPECT_EQ(ReadEncodedValue(ansi("Иванов"), "password", kRegistry), QByteArray(" p w "));
 }
 
+TEST_F(Users, TheChooserGetsTheListsLinesDecoded)
+{
+    writeFile(QStringLiteral("users"), ansi("Иванов\r\n\r\nb\rc\nПетров"));
+    EXPECT_EQ(loadUserNames(), (QStringList{QStringLiteral("Иванов"), QString(), QStringLiteral("b"), QStringLiteral("c"),
+                                            QStringLiteral("Петров")}));
+    EXPECT_EQ(loadUserNames().size(), loadUserList().size());
+    const QByteArray text = readFile(QStringLiteral("users"));
+    for (const QByteArray &line : loadUserList())
+        EXPECT_TRUE(linesHold(text, line)) << line.constData();
+    EXPECT_TRUE(linesHold(text, ansi("иванов")));
+    EXPECT_FALSE(linesHold(text, "bc"));
+    EXPECT_FALSE(linesHold(text, ansi("Петро")));
+    EXPECT_FALSE(linesHold("a\r\n", ""));
+}
+
 TEST_F(Users, NameRegisteredInAnyCaseIsRefused)
 {
     RegisterUser(ansi("Иванов"), "1");
     const QByteArray before = readFile(QStringLiteral("users.ini"));
     EXPECT_EQ(RegisterUser(ansi("иВАНОВ"), "2").status, Registration::AlreadyRegistered);
-    // A line of the list alone, or a section alone, is enough to refuse.
-    writeFile(QStringLiteral("users"), ansi("Иванов\r\nСидоров\r\n"));
-    EXPECT_EQ(RegisterUser(ansi("СИДОРОВ"), "3").status, Registration::AlreadyRegistered);
-    writeFile(QStringLiteral("users"), "");
-    EXPECT_EQ(RegisterUser(ansi("ИВАНОВ"), "4").status, Registration::AlreadyRegistered);
     EXPECT_EQ(readFile(QStringLiteral("users.ini")), before);
+    EXPECT_EQ(readFile(QStringLiteral("users")), ansi("Иванов\r\n"));
+}
+
+// What a registration or removal cut short leaves is no registered user: the
+// next registration of that name completes it afresh, and until then nobody
+// signs in with it.
+TEST_F(Users, HalfRegisteredNamesAreCompletedByTheNextRegistration)
+{
+    struct Case {
+        const char *name;
+        QByteArray list;
+        QByteArray ini;
+        QByteArray listAfter;
+    } cases[] = {
+        {"section-without-line", "a\r\n", "[b]\r\npassword=xz\r\ntest7=?\r\n", "a\r\nB\r\n"},
+        {"line-without-section", "a\r\nb\r\nc\r\n", "", "a\r\nb\r\nc\r\n"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        writeFile(QStringLiteral("users"), c.list);
+        writeFile(QStringLiteral("users.ini"), c.ini);
+        EXPECT_FALSE(studentPasswordMatches("b", "sq"));
+        EXPECT_EQ(RegisterUser("B", "new").status, Registration::Registered);
+        EXPECT_EQ(readFile(QStringLiteral("users")), c.listAfter);
+        EXPECT_TRUE(studentPasswordMatches("b", "new"));
+        EXPECT_EQ(ReadUserRecord("b").gradeTexts[7], QByteArray("0")); // nothing of the old section is left
+    }
+}
+
+TEST_F(Users, SectionNamesWithBlanksAreKeptExactly)
+{
+    GradeArray grades{};
+    grades[1] = 5;
+    SaveGrades("admin ", grades);
+    grades[1] = 4;
+    SaveGrades("admin ", grades); // the same section again, not a new one
+    SaveGrades(" admin", grades);
+    const QByteArray ini = readFile(QStringLiteral("users.ini"));
+    EXPECT_EQ(ini.count("[admin ]"), 1);
+    EXPECT_EQ(ini.count("[ admin]"), 1);
+    EXPECT_EQ(ReadUserRecord("admin ").gradeTexts[1], QByteArray("4"));
+    EXPECT_EQ(ReadUserRecord("admin").password, std::nullopt);
 }
 
 TEST(UserNames, OnlyNamesASectionHeaderCarriesUnchanged)
@@ -56,14 +111,17 @@ TEST(UserNames, OnlyNamesASectionHeaderCarriesUnchanged)
         {QStringLiteral("смайл\U0001F600"), QStringLiteral("p")}, // not in Windows-1251
         {QStringLiteral("Иванов"), QStringLiteral("\U0001F600")},
         {QStringLiteral("Иванов"), QStringLiteral("a\nb")},
+        {QStringLiteral("Иванов|12:00:00"), QStringLiteral("p")}, // would forge fields of the test log
+        {QStringLiteral("АдминКА"), QStringLiteral("p")},        // the administrator's login in other letters
     };
     for (const auto &[name, password] : bad) {
         SCOPED_TRACE(name.toStdString());
-        EXPECT_EQ(checkNewUser(name, password), NameCheck::Invalid);
+        EXPECT_EQ(checkNewUser(name, password, QStringLiteral("админка")), NameCheck::Invalid);
     }
-    EXPECT_EQ(checkNewUser(QStringLiteral("Иванов И. (гр. 5)"), QStringLiteral("p")), NameCheck::Ok);
+    EXPECT_EQ(checkNewUser(QStringLiteral("Иванов И. (гр. 5)"), QStringLiteral("p"), QStringLiteral("админка")), NameCheck::Ok);
+    EXPECT_EQ(checkNewUser(QStringLiteral("админка2"), QStringLiteral("p"), QStringLiteral("админка")), NameCheck::Ok);
     // A name that will do, with no password.
-    EXPECT_EQ(checkNewUser(QStringLiteral("Иванов И. (гр. 5)"), QString()), NameCheck::EmptyPassword);
+    EXPECT_EQ(checkNewUser(QStringLiteral("Иванов И. (гр. 5)"), QString(), QStringLiteral("админка")), NameCheck::EmptyPassword);
 }
 
 TEST_F(Users, RemovalChecksThePasswordAndDeletesTheFirstLine)
@@ -106,7 +164,7 @@ TEST_F(Users, GradesAndSignInChecks)
     EXPECT_FALSE(studentPasswordMatches("s", "pw "));
     EXPECT_FALSE(studentPasswordMatches("nobody", "******"));
     // Registered before passwords were required: an empty stored password still signs in.
-    WriteEncodedValue("old", "password", "", kRegistry);
+    RegisterUser("old", "");
     EXPECT_TRUE(studentPasswordMatches("old", ""));
     EXPECT_FALSE(studentPasswordMatches("old", "x"));
 }
@@ -133,4 +191,63 @@ TEST_F(Users, TwoProgramsRegisteringAtOnceLoseNothing)
         }
     }
     EXPECT_EQ(list.count("\r\n"), 400);
+}
+
+TEST_F(Users, EightProgramsRegisteringAndSavingAtOnceLoseNothing)
+{
+    constexpr int kPrograms = 8, kEach = 6;
+    QList<QProcess *> programs;
+    for (int p = 0; p < kPrograms; ++p) {
+        auto *program = new QProcess;
+        program->setWorkingDirectory(dir());
+        program->start(QStringLiteral(REGISTER_CHILD), {QStringLiteral("save"), QStringLiteral("p%1-").arg(p), QString::number(kEach)});
+        programs.append(program);
+    }
+    for (QProcess *program : programs) {
+        ASSERT_TRUE(program->waitForFinished(120000));
+        EXPECT_EQ(program->exitCode(), 0) << program->readAllStandardError().toStdString();
+        delete program;
+    }
+    const QList<QByteArray> list = loadUserList();
+    EXPECT_EQ(list.size(), kPrograms * kEach);
+    for (int p = 0; p < kPrograms; ++p) {
+        for (int i = 0; i < kEach; ++i) {
+            const QByteArray name = "p" + QByteArray::number(p) + '-' + QByteArray::number(i);
+            SCOPED_TRACE(name.constData());
+            EXPECT_TRUE(list.contains(name));
+            const std::optional<UserRecord> r = SignInStudent(name, "pw" + name);
+            ASSERT_TRUE(r);
+            for (int n = 1; n <= 12; ++n)
+                EXPECT_EQ(r->gradeTexts[n], QByteArray("5"));
+        }
+    }
+}
+
+// A program killed at any instant of a registration, removal or grade save
+// leaves every name either fully registered or fully absent.
+TEST_F(Users, KilledAtAnyInstantEveryNameIsWholeOrAbsent)
+{
+    constexpr int kNames = 5;
+    for (int round = 0; round < 30; ++round) {
+        QProcess program;
+        program.setWorkingDirectory(dir());
+        program.start(QStringLiteral(REGISTER_CHILD), {QStringLiteral("churn"), QStringLiteral("k"), QString::number(kNames)});
+        ASSERT_TRUE(program.waitForReadyRead(10000));
+        QThread::usleep(QRandomGenerator::global()->bounded(1000, 40000)); // a random instant, not a wait for a condition
+        program.kill();
+        program.waitForFinished();
+
+        const QList<QByteArray> list = loadUserList();
+        for (int k = 0; k < kNames; ++k) {
+            const QByteArray name = "k" + QByteArray::number(k);
+            SCOPED_TRACE(QByteArray("round " + QByteArray::number(round) + ", " + name).constData());
+            EXPECT_LE(list.count(name), 1);
+            if (list.contains(name)) {
+                EXPECT_TRUE(SignInStudent(name, "pw" + name)); // fully registered
+            } else {
+                EXPECT_FALSE(SignInStudent(name, "pw" + name)); // fully absent: can register again
+                EXPECT_EQ(RegisterUser(name, "pw" + name).status, Registration::Registered);
+            }
+        }
+    }
 }

@@ -261,6 +261,7 @@ TEST_F(Reading, ARunBeginsOnlyWithAFileAndAPositiveWholeTotal)
         {"not-an-integer", "x", "число вопросов не является целым числом"},
         {"zero", "0", "число вопросов равно 0, а должно быть не меньше 1"},
         {"negative", "-2", "число вопросов равно -2, а должно быть не меньше 1"},
+        {"more-than-the-file-holds", "3", "указано вопросов: 3, а вопроса 2 в нём нет"},
     };
     const QByteArray file = "\\t.ini";
     const QString full = path(QStringLiteral("t.ini"));
