@@ -494,6 +494,23 @@ void LineView::paintEvent(QPaintEvent *)
         layout.draw(&painter, QPointF(kTextMargin, y), selections);
         y += std::max(1, layout.lineCount()) * height;
     }
+    // Without a caret, the focus is shown by a frame in the highlight colour.
+    if (hasFocus()) {
+        painter.setPen(palette().color(QPalette::Highlight));
+        painter.drawRect(viewport()->rect().adjusted(0, 0, -1, -1));
+    }
+}
+
+void LineView::focusInEvent(QFocusEvent *event)
+{
+    QAbstractScrollArea::focusInEvent(event);
+    viewport()->update();
+}
+
+void LineView::focusOutEvent(QFocusEvent *event)
+{
+    QAbstractScrollArea::focusOutEvent(event);
+    viewport()->update();
 }
 
 void LineView::resizeEvent(QResizeEvent *event)
