@@ -2,12 +2,15 @@
 
 #include "ui.h"
 
+#include <QClipboard>
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QIcon>
 #include <QKeyEvent>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPainter>
@@ -358,6 +361,312 @@ void ClickableLineEdit::mousePressEvent(QMouseEvent *event)
     QLineEdit::mousePressEvent(event);
     if (event->button() == Qt::LeftButton)
         Q_EMIT clicked();
+}
+
+// ---- LineView
+
+namespace {
+// The margin round the text, as Qt's text boxes keep it.
+constexpr int kTextMargin = 4;
+} // namespace
+
+LineView::LineView(QWidget *parent) : QAbstractScrollArea(parent)
+{
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setFocusPolicy(Qt::StrongFocus);
+    viewport()->setCursor(Qt::IBeamCursor);
+    viewport()->setBackgroundRole(QPalette::Base);
+    viewport()->setAutoFillBackground(true);
+}
+
+void LineView::setLines(QStringList lines)
+{
+    lines_ = std::move(lines);
+    top_ = {};
+    anchor_ = caret_ = {};
+    viewport()->update();
+}
+
+void LineView::layOut(qsizetype line, QTextLayout &layout) const
+{
+    QTextOption option;
+    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    layout.setText(lines_.at(line));
+    layout.setFont(font());
+    layout.setTextOption(option);
+    layout.setCacheEnabled(true);
+    const qreal width = std::max(1, viewport()->width() - 2 * kTextMargin);
+    const qreal height = rowHeight();
+    layout.beginLayout();
+    for (int row = 0;; ++row) {
+        QTextLine textLine = layout.createLine();
+        if (!textLine.isValid())
+            break;
+        textLine.setLineWidth(width);
+        textLine.setPosition(QPointF(0, row * height));
+    }
+    layout.endLayout();
+}
+
+qreal LineView::rowHeight() const { return QFontMetricsF(font()).height(); }
+
+int LineView::rowCount(qsizetype line) const
+{
+    QTextLayout layout;
+    layOut(line, layout);
+    return std::max(1, layout.lineCount());
+}
+
+int LineView::rowsInSight() const
+{
+    return std::max(1, int((viewport()->height() - 2 * kTextMargin) / rowHeight()));
+}
+
+qsizetype LineView::lastLineInSight() const
+{
+    if (lines_.isEmpty())
+        return -1;
+    const qreal bottom = viewport()->height() - kTextMargin;
+    qreal y = kTextMargin - top_.row * rowHeight();
+    qsizetype line = top_.line;
+    for (; line + 1 < lines_.size(); ++line) {
+        y += rowCount(line) * rowHeight();
+        if (y >= bottom)
+            break;
+    }
+    return line;
+}
+
+LineView::Row LineView::lastTop() const
+{
+    int need = rowsInSight();
+    for (qsizetype line = lines_.size() - 1; line >= 0; --line) {
+        const int rows = rowCount(line);
+        if (rows >= need)
+            return {line, rows - need};
+        need -= rows;
+    }
+    return {};
+}
+
+void LineView::scrollTo(Row top)
+{
+    if (lines_.isEmpty())
+        top = {};
+    else {
+        top.line = std::clamp<qsizetype>(top.line, 0, lines_.size() - 1);
+        top.row = std::clamp(top.row, 0, rowCount(top.line) - 1);
+        top = std::min(top, lastTop());
+    }
+    if (top != top_) {
+        top_ = top;
+        viewport()->update();
+    }
+}
+
+void LineView::scrollRows(qsizetype rows)
+{
+    if (lines_.isEmpty())
+        return;
+    Row top = top_;
+    const Row last = lastTop();
+    for (; rows > 0 && top < last; --rows) {
+        if (top.row + 1 < rowCount(top.line))
+            ++top.row;
+        else
+            top = {top.line + 1, 0};
+    }
+    for (; rows < 0 && top > Row{}; ++rows) {
+        if (top.row > 0)
+            --top.row;
+        else
+            top = {top.line - 1, rowCount(top.line - 1) - 1};
+    }
+    scrollTo(top);
+}
+
+void LineView::paintEvent(QPaintEvent *)
+{
+    QPainter painter(viewport());
+    painter.setPen(palette().color(QPalette::Text));
+    const auto [from, to] = std::minmax(anchor_, caret_);
+    QTextLayout::FormatRange selected;
+    selected.format.setBackground(palette().brush(QPalette::Highlight));
+    selected.format.setForeground(palette().brush(QPalette::HighlightedText));
+    const qreal height = rowHeight();
+    qreal y = kTextMargin - top_.row * height;
+    for (qsizetype line = top_.line; line < lines_.size() && y < viewport()->height(); ++line) {
+        QTextLayout layout;
+        layOut(line, layout);
+        QList<QTextLayout::FormatRange> selections;
+        if (from < to && from.line <= line && line <= to.line) {
+            selected.start = line == from.line ? from.column : 0;
+            selected.length = (line == to.line ? to.column : lines_.at(line).size()) - selected.start;
+            selections.append(selected);
+        }
+        layout.draw(&painter, QPointF(kTextMargin, y), selections);
+        y += std::max(1, layout.lineCount()) * height;
+    }
+    // Without a caret, the focus is shown by a frame in the highlight colour.
+    if (hasFocus()) {
+        painter.setPen(palette().color(QPalette::Highlight));
+        painter.drawRect(viewport()->rect().adjusted(0, 0, -1, -1));
+    }
+}
+
+void LineView::focusInEvent(QFocusEvent *event)
+{
+    QAbstractScrollArea::focusInEvent(event);
+    viewport()->update();
+}
+
+void LineView::focusOutEvent(QFocusEvent *event)
+{
+    QAbstractScrollArea::focusOutEvent(event);
+    viewport()->update();
+}
+
+void LineView::resizeEvent(QResizeEvent *event)
+{
+    QAbstractScrollArea::resizeEvent(event);
+    scrollTo(top_); // rows change with the width
+}
+
+void LineView::changeEvent(QEvent *event)
+{
+    QAbstractScrollArea::changeEvent(event);
+    if (event->type() == QEvent::FontChange)
+        scrollTo(top_);
+}
+
+void LineView::keyPressEvent(QKeyEvent *event)
+{
+    if (event->matches(QKeySequence::Copy))
+        copy();
+    else if (event->matches(QKeySequence::SelectAll))
+        selectAll();
+    else if (event->key() == Qt::Key_Up)
+        scrollRows(-1);
+    else if (event->key() == Qt::Key_Down)
+        scrollRows(1);
+    else if (event->key() == Qt::Key_PageUp)
+        scrollRows(-std::max(1, rowsInSight() - 1));
+    else if (event->key() == Qt::Key_PageDown)
+        scrollRows(std::max(1, rowsInSight() - 1));
+    else if (event->matches(QKeySequence::MoveToStartOfDocument))
+        scrollTo({});
+    else if (event->matches(QKeySequence::MoveToEndOfDocument))
+        scrollTo(lastTop());
+    else {
+        QAbstractScrollArea::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+}
+
+void LineView::wheelEvent(QWheelEvent *event)
+{
+    // Three rows a notch, as the desktop scrolls text.
+    scrollRows(-qsizetype(event->angleDelta().y()) * 3 / 120);
+    event->accept();
+}
+
+LineView::Spot LineView::spotAt(QPoint point) const
+{
+    if (lines_.isEmpty())
+        return {};
+    const qreal height = rowHeight();
+    qreal y = kTextMargin - top_.row * height;
+    if (point.y() < y)
+        return {top_.line, 0};
+    for (qsizetype line = top_.line; line < lines_.size(); ++line) {
+        QTextLayout layout;
+        layOut(line, layout);
+        const int rows = std::max(1, layout.lineCount());
+        if (point.y() < y + rows * height || line + 1 == lines_.size()) {
+            const int row = std::clamp(int((point.y() - y) / height), 0, rows - 1);
+            if (point.y() >= y + rows * height)
+                return {line, int(lines_.at(line).size())};
+            return {line, layout.lineAt(row).xToCursor(point.x() - kTextMargin)};
+        }
+        y += rows * height;
+    }
+    return {};
+}
+
+void LineView::mousePressEvent(QMouseEvent *event)
+{
+    if (event->button() != Qt::LeftButton)
+        return;
+    caret_ = spotAt(event->position().toPoint());
+    if (!(event->modifiers() & Qt::ShiftModifier))
+        anchor_ = caret_;
+    viewport()->update();
+}
+
+void LineView::mouseMoveEvent(QMouseEvent *event)
+{
+    if (!(event->buttons() & Qt::LeftButton))
+        return;
+    const QPoint point = event->position().toPoint();
+    // Dragging past an edge scrolls, so a selection can run over many screens.
+    if (point.y() < 0)
+        scrollRows(-1);
+    else if (point.y() >= viewport()->height())
+        scrollRows(1);
+    caret_ = spotAt(point);
+    viewport()->update();
+}
+
+void LineView::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    // A double-click takes the whole line, the unit a teacher copies.
+    if (event->button() != Qt::LeftButton || lines_.isEmpty())
+        return;
+    const qsizetype line = spotAt(event->position().toPoint()).line;
+    anchor_ = {line, 0};
+    caret_ = {line, int(lines_.at(line).size())};
+    viewport()->update();
+}
+
+QString LineView::selectedText() const
+{
+    const auto [from, to] = std::minmax(anchor_, caret_);
+    if (lines_.isEmpty() || from == to)
+        return {};
+    if (from.line == to.line)
+        return lines_.at(from.line).mid(from.column, to.column - from.column);
+    QString text = lines_.at(from.line).mid(from.column);
+    for (qsizetype line = from.line + 1; line < to.line; ++line)
+        text += u'\n' + lines_.at(line);
+    return text + u'\n' + lines_.at(to.line).left(to.column);
+}
+
+void LineView::selectAll()
+{
+    if (lines_.isEmpty())
+        return;
+    anchor_ = {};
+    caret_ = {lines_.size() - 1, int(lines_.last().size())};
+    viewport()->update();
+}
+
+void LineView::copy() const
+{
+    const QString text = selectedText();
+    if (!text.isEmpty())
+        QGuiApplication::clipboard()->setText(text);
+}
+
+void LineView::contextMenuEvent(QContextMenuEvent *event)
+{
+    QMenu menu(this);
+    QAction *copyAction = menu.addAction(QStringLiteral("Копировать"), this, &LineView::copy);
+    copyAction->setShortcut(QKeySequence::Copy);
+    copyAction->setEnabled(anchor_ != caret_);
+    menu.addAction(QStringLiteral("Выделить все"), this, &LineView::selectAll)->setShortcut(QKeySequence::SelectAll);
+    menu.exec(event->globalPos());
 }
 
 } // namespace platform

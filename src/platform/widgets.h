@@ -1,7 +1,9 @@
 #pragma once
 // The few things of the old toolkit that Qt lacks as such: its colours, its
 // fonts by family and character height, flat picture buttons, radio buttons
-// that report a double-click, an edit that reports a click, and panels with bevels.
+// that report a double-click, an edit that reports a click, panels with bevels,
+// and a text box light enough for a long log.
+#include <QAbstractScrollArea>
 #include <QColor>
 #include <QComboBox>
 #include <QFont>
@@ -9,6 +11,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QStringList>
+#include <QTextLayout>
 #include <QToolButton>
 
 class QKeyEvent;
@@ -132,6 +136,69 @@ Q_SIGNALS:
 
 protected:
     void mousePressEvent(QMouseEvent *event) override;
+};
+
+// A read-only text of many lines, wrapped at the view's width, that lays out
+// and paints only the lines in sight: a log of a hundred thousand lines shows
+// at once. No scroll bars: the wheel and the keys (arrows, Page Up/Down,
+// Ctrl+Home/End) scroll it by rows. Text is selected with the mouse or Ctrl+A
+// and copied with Ctrl+C or the context menu.
+class LineView : public QAbstractScrollArea {
+    Q_OBJECT
+public:
+    explicit LineView(QWidget *parent = nullptr);
+
+    void setLines(QStringList lines);
+    const QStringList &lines() const { return lines_; }
+    QString text() const { return lines_.join(u'\n'); }
+
+    // Rows that line takes at the present width.
+    int rowCount(qsizetype line) const;
+    // The first line in sight, and the last whose first row is in sight.
+    qsizetype firstLineInSight() const { return top_.line; }
+    qsizetype lastLineInSight() const;
+
+    QString selectedText() const;
+    void selectAll();
+    void copy() const;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void wheelEvent(QWheelEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
+    void changeEvent(QEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
+    void scrollContentsBy(int, int) override {}
+
+private:
+    struct Row {
+        qsizetype line = 0;
+        int row = 0;
+        auto operator<=>(const Row &) const = default;
+    };
+    struct Spot {
+        qsizetype line = 0;
+        int column = 0;
+        auto operator<=>(const Spot &) const = default;
+    };
+
+    void layOut(qsizetype line, QTextLayout &layout) const;
+    qreal rowHeight() const;
+    int rowsInSight() const;
+    Row lastTop() const;
+    void scrollRows(qsizetype rows);
+    void scrollTo(Row top);
+    Spot spotAt(QPoint point) const;
+
+    QStringList lines_;
+    Row top_;
+    Spot anchor_, caret_;
 };
 
 } // namespace platform

@@ -15,7 +15,6 @@ class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
-class QTimer;
 class QScrollArea;
 class QToolButton;
 class QWebEngineView;
@@ -31,6 +30,7 @@ struct PresentationItem;
 
 namespace platform {
 class DblClickRadioButton;
+class LineView;
 }
 
 class TForm1 : public QMainWindow {
@@ -130,7 +130,8 @@ public:
     QLabel *Label5 = nullptr;
     QLabel *Label49 = nullptr; // "Вопрос N из M" of the test view
     QLabel *GradeLabels[13] = {}; // [1] ... [12]: Label18 ... Label29
-    QPlainTextEdit *Memo1 = nullptr, *Memo2 = nullptr;
+    QPlainTextEdit *Memo1 = nullptr;
+    platform::LineView *Memo2 = nullptr;
     platform::DblClickRadioButton *RadioButtons[7] = {}; // [1] ... [6]: RadioButton1 ... RadioButton6
     QPushButton *Button2 = nullptr;
 
@@ -158,10 +159,6 @@ private:
     // Helpers of the administration handlers (form1_admin.cpp).
     // -- admin additions: begin
     TGradeSheet *gradeSheet_ = nullptr; // made at its first opening, kept afterwards
-    QList<QByteArray> logLines_;        // the test log on show; its first logShown_ lines are in Memo2
-    qsizetype logShown_ = 0;
-    QTimer *logFill_ = nullptr;         // adds the rest of a long log while the first part is already read
-    void fillTestLog();
     // -- admin additions: end
 
     shell::RunState state_;

@@ -8,14 +8,10 @@
 #include "admin/testlogview.h"
 #include "menutable.h"
 #include "platform/ui.h"
+#include "platform/widgets.h"
 #include "testing/testrun.h"
 
 #include <QLineEdit>
-#include <QPlainTextEdit>
-#include <QTextCursor>
-#include <QTimer>
-
-#include <algorithm>
 
 void TForm1::NtunClick() { switchViews(shell::ViewSwitch::Settings); }
 void TForm1::SpeedButton6Click() { switchViews(shell::ViewSwitch::SettingsBack); }
@@ -52,38 +48,8 @@ void TForm1::SpeedButton7Click()
 // with its former text.
 void TForm1::N30Click()
 {
-    using namespace larendo::admin;
     switchViews(shell::ViewSwitch::TestLog);
-    logLines_ = loadTestLogLines(state_.TestLogPath);
-    // The first part at once, the rest a part at a time, so a long log is read at once and the window never stalls.
-    Memo2->document()->setUndoRedoEnabled(false);
-    Memo2->setPlainText(testLogText(logLines_, 0, kTestLogPart));
-    logShown_ = std::min(logLines_.size(), kTestLogPart);
-    if (!logFill_) {
-        logFill_ = new QTimer(this);
-        logFill_->setInterval(0);
-        platform::onSignal(logFill_, &QTimer::timeout, this, [this] { fillTestLog(); });
-    }
-    if (logShown_ < logLines_.size())
-        logFill_->start();
-    else
-        fillTestLog();
-}
-
-void TForm1::fillTestLog()
-{
-    using namespace larendo::admin;
-    if (logShown_ < logLines_.size()) {
-        QTextCursor end(Memo2->document());
-        end.movePosition(QTextCursor::End);
-        end.insertText(u'\n' + testLogText(logLines_, logShown_, kTestLogPart));
-        logShown_ = std::min(logLines_.size(), logShown_ + kTestLogPart);
-    }
-    if (logShown_ >= logLines_.size()) {
-        logFill_->stop();
-        logLines_.clear();
-        Memo2->document()->setUndoRedoEnabled(true);
-    }
+    Memo2->setLines(larendo::admin::loadTestLogLines(state_.TestLogPath));
 }
 
 void TForm1::SpeedButton5Click() { switchViews(shell::ViewSwitch::TestLogBack); }

@@ -169,11 +169,9 @@ void TForm1::buildTestLogView()
     Panel6 = makePanel(client_, "Panel6", colors::BtnFace);
     auto *layout = new QHBoxLayout(Panel6);
     layout->setContentsMargins(8, 8, 8, 8);
-    Memo2 = new QPlainTextEdit(Panel6);
+    Memo2 = new LineView(Panel6);
     Memo2->setObjectName(QStringLiteral("Memo2"));
-    Memo2->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-    Memo2->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    Memo2->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    Memo2->setAccessibleName(QStringLiteral("Отчет по проведению тестов"));
     Memo2->setFont(formFont("Courier New", 15));
     layout->addWidget(Memo2, 1);
     SpeedButton5 = makeSpeedButton(Panel6, "SpeedButton5", QStringLiteral("<<Назад"), ":/images/btn_back.png",
