@@ -411,11 +411,6 @@ std::optional<QByteArray> readIniValue(const QString &fullPath, const QByteArray
     return iniValue(readWhole(fullPath), section, key);
 }
 
-bool iniFileHasSection(const QString &fullPath, const QByteArray &section)
-{
-    return iniHasSection(readWhole(fullPath), section);
-}
-
 QByteArray readIniContent(const QString &fullPath) { return readWhole(fullPath); }
 
 QByteArray readIniFile(const QString &fullPath)

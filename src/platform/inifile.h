@@ -67,7 +67,6 @@ QByteArray readIniFile(const QString &fullPath);
 void replaceIniFile(const QString &fullPath, const QByteArray &content);
 std::optional<QByteArray> readIniValue(const QString &fullPath, const QByteArray &section,
                                        const QByteArray &key);
-bool iniFileHasSection(const QString &fullPath, const QByteArray &section);
 void writeIniValue(const QString &fullPath, const QByteArray &section, const QByteArray &key,
                    const QByteArray &value);
 void writeIniValues(const QString &fullPath, const QList<IniWrite> &writes);

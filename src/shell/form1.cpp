@@ -304,17 +304,21 @@ bool TForm1::FormCloseQuery()
     return platform::showMessage(this, question) == platform::MessageAnswer::Ok;
 }
 
-bool TForm1::FormClose()
+void TForm1::FormClose()
 {
     if (state_.SignedIn && !state_.SignedInAsAdmin)
         larendo::access::SaveGrades(state_.CurrentUser, state_.Grades);
-    return true;
 }
 
 void TForm1::closeEvent(QCloseEvent *event)
 {
     bool closed = false;
-    platform::guarded([&] { closed = FormCloseQuery() && FormClose(); });
+    platform::guarded([&] {
+        if (!FormCloseQuery())
+            return;
+        FormClose(); // a save that fails keeps the window open
+        closed = true;
+    });
     if (!closed) {
         event->ignore();
         return;

@@ -59,7 +59,7 @@ public:
     void FormShow();
     void NeClick();
     bool FormCloseQuery();
-    bool FormClose();
+    void FormClose();
     void ReadAdminSettings();
 
     // Course content.
@@ -144,7 +144,6 @@ private:
     // -- sign-in additions: end
 
     // Helpers of the test-run and progress handlers (form1_testing.cpp).
-    // -- testing additions: begin
     bool testRunning_ = false; // a run is on screen, between its start and its grading
     bool testViewInFront() const;
     QByteArray currentTestFile() const;
@@ -154,12 +153,9 @@ private:
     void abandonRun();
     void tellResult();
     bool answerKey(QKeyEvent *event);
-    // -- testing additions: end
 
     // Helpers of the administration handlers (form1_admin.cpp).
-    // -- admin additions: begin
     TGradeSheet *gradeSheet_ = nullptr; // made at its first opening, kept afterwards
-    // -- admin additions: end
 
     shell::RunState state_;
     bool shownOnce_ = false;

@@ -14,8 +14,6 @@ constexpr UnlockList kUnlockTable[] = {
 
 } // namespace
 
-std::span<const UnlockList> UnlockTable() { return kUnlockTable; }
-
 QList<QByteArray> unlockedBy(const QByteArray &testName)
 {
     for (const UnlockList &list : kUnlockTable) {

@@ -15,8 +15,6 @@ struct UnlockList {
     const char *strings[3];
 };
 
-std::span<const UnlockList> UnlockTable();
-
 // The component names of the test's list (case-sensitive match of the test
 // name; "test10" has no list), as many as its count says.
 QList<QByteArray> unlockedBy(const QByteArray &testName);
