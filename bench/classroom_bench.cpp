@@ -84,9 +84,9 @@ void seed(const QString &folder)
         writes.append({name, "password", "pass" + QByteArray::number(u)});
         writes.append({name, "test1", "1"});
         for (int t = 2; t <= 12; ++t)
-            writes.append({name, "test" + QByteArray::number(t), "0"});
+            writes.append({name, larendo::access::testKey(t), "0"});
     }
-    WriteEncodedValues(writes, "\\users.ini");
+    WriteEncodedValues(writes, larendo::access::kUserRegistryFile);
     platform::saveLines(platform::dataPath(QByteArray("users")), names);
 }
 

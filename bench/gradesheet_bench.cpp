@@ -1,6 +1,8 @@
 // The class grade sheet of a course folder with many users: every user's
 // grades of the five tests read from users.ini, and the CSV made of them.
 #include "access/store.h"
+#include "access/userlist.h"
+#include "access/userregistry.h"
 #include "admin/gradesheet.h"
 #include "platform/paths.h"
 #include "platform/textfile.h"
@@ -28,9 +30,9 @@ struct Course {
             names.append(name);
             writes.append({name, "password", "pass" + QByteArray::number(u)});
             for (int t = 1; t <= 12; ++t)
-                writes.append({name, "test" + QByteArray::number(t), QByteArray::number(t % 6)});
+                writes.append({name, larendo::access::testKey(t), QByteArray::number(t % 6)});
         }
-        larendo::access::WriteEncodedValues(writes, "\\users.ini");
+        larendo::access::WriteEncodedValues(writes, larendo::access::kUserRegistryFile);
         platform::saveLines(platform::dataPath(QByteArray("users")), names);
     }
 };

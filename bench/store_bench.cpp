@@ -2,6 +2,8 @@
 // reading the file's bytes, and one crash-safe replacement of that size.
 // inih, a parser that reads the whole file, runs beside it as the peer.
 #include "access/store.h"
+#include "access/userlist.h"
+#include "access/userregistry.h"
 #include "platform/inifile.h"
 #include "platform/paths.h"
 
@@ -31,9 +33,9 @@ struct Course {
             const QByteArray name = "student" + QByteArray::number(u);
             writes.append({name, "password", "pass" + QByteArray::number(u * 7919)});
             for (int t = 1; t <= 12; ++t)
-                writes.append({name, "test" + QByteArray::number(t), QByteArray::number(t % 6)});
+                writes.append({name, larendo::access::testKey(t), QByteArray::number(t % 6)});
         }
-        larendo::access::WriteEncodedValues(writes, "\\users.ini");
+        larendo::access::WriteEncodedValues(writes, larendo::access::kUserRegistryFile);
     }
 };
 
@@ -74,7 +76,7 @@ void ReadEncodedValueNearEnd(benchmark::State &state)
 {
     course();
     for (auto _ : state)
-        benchmark::DoNotOptimize(larendo::access::ReadEncodedValue(kNearEnd, "test12", "\\users.ini"));
+        benchmark::DoNotOptimize(larendo::access::ReadEncodedValue(kNearEnd, "test12", larendo::access::kUserRegistryFile));
 }
 
 void WriteEncodedValueNearEnd(benchmark::State &state)
@@ -82,7 +84,7 @@ void WriteEncodedValueNearEnd(benchmark::State &state)
     course();
     int i = 0;
     for (auto _ : state)
-        larendo::access::WriteEncodedValue(kNearEnd, "test5", QByteArray::number(i++ % 6), "\\users.ini");
+        larendo::access::WriteEncodedValue(kNearEnd, "test5", QByteArray::number(i++ % 6), larendo::access::kUserRegistryFile);
 }
 
 void ScanInMemory(benchmark::State &state)
@@ -98,7 +100,7 @@ void ResolvePath(benchmark::State &state)
 {
     course();
     for (auto _ : state)
-        benchmark::DoNotOptimize(platform::dataPath(QByteArray("\\users.ini")));
+        benchmark::DoNotOptimize(platform::dataPath(QByteArray(larendo::access::kUserRegistryFile)));
 }
 
 struct Wanted {

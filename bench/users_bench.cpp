@@ -40,7 +40,7 @@ struct Course {
             larendo::access::crypt("pass" + QByteArray::number(u), larendo::access::kCipherKey, ini);
             ini += "\r\n";
             for (int t = 1; t <= 12; ++t) {
-                ini += "test" + QByteArray::number(t) + '=';
+                ini += larendo::access::testKey(t) + '=';
                 larendo::access::crypt(QByteArray::number(t % 6), larendo::access::kCipherKey, ini);
                 ini += "\r\n";
             }

@@ -4,6 +4,7 @@
 #include "userlist.h"
 
 #include "platform/codec.h"
+#include "platform/convert.h"
 #include "platform/filelock.h"
 #include "platform/inifile.h"
 #include "platform/paths.h"
@@ -15,8 +16,6 @@ namespace {
 
 QString registryPath() { return platform::dataPath(QByteArray(kUserRegistryFile)); }
 QString listPath() { return platform::dataPath(QByteArray(kUserListFile)); }
-
-QByteArray testKey(int n) { return "test" + QByteArray::number(n); }
 
 // Position of the first line equal to name in any letter case; -1 when none.
 qsizetype lineOf(const QList<QByteArray> &list, const QByteArray &name)
@@ -64,7 +63,7 @@ NameCheck checkNewUser(const QString &name, const QString &password, const QStri
 
 RegistrationResult RegisterUser(const QByteArray &name, const QByteArray &password)
 {
-    QList<EncodedWrite> writes{{name, "password", password}, {name, "test1", "1"}};
+    QList<EncodedWrite> writes{{name, "password", password}, {name, testKey(1), "1"}};
     for (int n = 2; n <= 12; ++n)
         writes.append({name, testKey(n), "0"});
     RegistrationResult result;
@@ -110,6 +109,54 @@ RemovalResult RemoveUser(const QByteArray &name, const QByteArray &password)
         result.list = list;
     });
     return result;
+}
+
+QByteArray testKey(int n) { return "test" + QByteArray::number(n); }
+
+namespace {
+
+const QList<QByteArray> &recordKeys()
+{
+    static const QList<QByteArray> keys = [] {
+        QList<QByteArray> k{"password"};
+        for (int n = 1; n <= 12; ++n)
+            k.append(testKey(n));
+        return k;
+    }();
+    return keys;
+}
+
+QByteArray decodedDefault()
+{
+    QByteArray d;
+    crypt(kMissingValue, kCipherKey, d);
+    return d;
+}
+
+} // namespace
+
+UserRecord ReadUserRecord(const QByteArray &name)
+{
+    const QList<std::optional<QByteArray>> values = ReadEncodedValuesIfPresent(name, recordKeys(), kUserRegistryFile);
+    UserRecord r;
+    r.password = values[0];
+    for (int n = 1; n <= 12; ++n)
+        r.gradeTexts[n] = values[n].value_or(decodedDefault());
+    return r;
+}
+
+std::uint8_t gradeOf(const QByteArray &text) { return static_cast<std::uint8_t>(platform::toInt(text) & 0xFF); }
+
+std::uint8_t ReadGrade(const QByteArray &name, int n)
+{
+    return gradeOf(ReadEncodedValue(name, testKey(n), kUserRegistryFile));
+}
+
+void LoadGrades(const QByteArray &user, GradeArray &grades)
+{
+    const UserRecord record = ReadUserRecord(user); // one read: one state of the file
+    for (int k = 1; k <= 12; ++k)
+        grades[k] = gradeOf(record.gradeTexts[k]);
 }
 
 void SaveGrades(const QByteArray &user, const GradeArray &grades)

@@ -56,6 +56,32 @@ struct RemovalResult {
 // letter case, when the password matches the stored one exactly.
 RemovalResult RemoveUser(const QByteArray &name, const QByteArray &password);
 
+// The key of test n (1 ... 12) in a user's section, "test" + n; it is also
+// the name of the test and of its menu item.
+QByteArray testKey(int n);
+
+// A user's record as one read of users.ini shows it: the password (nothing
+// when missing) and the decoded texts of test1 ... test12 (the store's
+// default when missing), index 1 to 12.
+struct UserRecord {
+    std::optional<QByteArray> password;
+    std::array<QByteArray, 13> gradeTexts;
+};
+UserRecord ReadUserRecord(const QByteArray &name);
+
+// The low 8 bits of a stored grade text. Raises "'<text>' is not a valid
+// integer value" for any text that is not a decimal integer.
+std::uint8_t gradeOf(const QByteArray &text);
+
+// Grade test<n> of a user, as gradeOf reads it.
+std::uint8_t ReadGrade(const QByteArray &name, int n);
+
+// Reads test1 ... test12 of user into grades[1] ... grades[12], in that order,
+// from one read of the file. Raises gradeOf's error at the first value that is
+// not an integer (a missing one reads as the store's default, which is not);
+// the grades before it are set by then.
+void LoadGrades(const QByteArray &user, GradeArray &grades);
+
 // Writes test1 ... test12 of user from grades[1] ... grades[12].
 void SaveGrades(const QByteArray &user, const GradeArray &grades);
 

@@ -2,6 +2,7 @@
 
 #include "access/store.h"
 #include "access/userlist.h"
+#include "access/userregistry.h"
 #include "platform/codec.h"
 #include "platform/convert.h"
 #include "platform/error.h"
@@ -14,7 +15,7 @@ namespace {
 // One grade of a user: the grade, or kUnreadable with the reason appended to problems.
 int readGrade(const QByteArray &user, int test, QStringList &problems)
 {
-    const QByteArray key = "test" + QByteArray::number(test);
+    const QByteArray key = access::testKey(test);
     const std::optional<QByteArray> stored = access::ReadEncodedValueIfPresent(user, key, access::kUserRegistryFile);
     if (!stored) {
         problems.append(QStringLiteral("нет оценки %1").arg(QString::fromLatin1(key)));

@@ -88,7 +88,7 @@ void TForm1::SpeedButton3Click()
         state_.Grades[n] = access::gradeOf(record->gradeTexts[n]);
         if (state_.Grades[n] < 3) {
             state_.UnlockState = 0;
-            enable("test" + QByteArray::number(n), state_.UnlockState != 0);
+            enable(access::testKey(n), state_.UnlockState != 0);
         }
     }
     switchViews(shell::ViewSwitch::SignedIn);

@@ -7,7 +7,6 @@
 #include "platform/error.h"
 #include "platform/ui.h"
 #include "platform/widgets.h"
-#include "testing/progress.h"
 #include "testing/testfile.h"
 #include "testing/testrun.h"
 
@@ -132,7 +131,7 @@ void TForm1::gradeRun()
     for (int i = 1; i <= 12; ++i) {
         if (state_.Grades[i] >= 3) {
             state_.UnlockState = 1;
-            enable("test" + QByteArray::number(i), state_.UnlockState != 0);
+            enable(access::testKey(i), state_.UnlockState != 0);
         }
     }
     if (const QString problem = record.problemText(); !problem.isEmpty())
@@ -171,7 +170,7 @@ void TForm1::NiClick()
 
 void TForm1::ComboBox1Select()
 {
-    testing::loadGrades(platform::toAnsi(ComboBox1->currentText()), state_.Grades);
+    access::LoadGrades(platform::toAnsi(ComboBox1->currentText()), state_.Grades);
     showGrades();
 }
 

@@ -42,7 +42,7 @@ void registerAll(const QByteArray &prefix, int count, bool save)
     for (;;) {
         const QByteArray name = nameOf(prefix, static_cast<int>(QRandomGenerator::global()->bounded(names)));
         const QByteArray password = "pw" + name;
-        if (!studentPasswordMatches(name, password)) {
+        if (!SignInStudent(name, password).has_value()) {
             RegisterUser(name, password);
         } else if (QRandomGenerator::global()->bounded(2)) {
             GradeArray grades{};

@@ -1,4 +1,5 @@
 #include "access/store.h"
+#include "access/userlist.h"
 
 #include "platform/error.h"
 #include "support/tempdir.h"
@@ -43,28 +44,28 @@ TEST_F(Store, RoundTripsEveryStorableValue)
     for (const QByteArray &value : values) {
         SCOPED_TRACE(n);
         const QByteArray key = "k" + QByteArray::number(n++);
-        WriteEncodedValue(ansi("Иванов"), key, value, "\\users.ini");
-        EXPECT_EQ(ReadEncodedValue(ansi("иВАНОВ"), key.toUpper(), "\\users.ini"), value);
-        EXPECT_EQ(ReadEncodedValueIfPresent(ansi("Иванов"), key, "\\users.ini"), value);
+        WriteEncodedValue(ansi("Иванов"), key, value, larendo::access::kUserRegistryFile);
+        EXPECT_EQ(ReadEncodedValue(ansi("иВАНОВ"), key.toUpper(), larendo::access::kUserRegistryFile), value);
+        EXPECT_EQ(ReadEncodedValueIfPresent(ansi("Иванов"), key, larendo::access::kUserRegistryFile), value);
     }
 }
 
 TEST_F(Store, MissingReadsAsTheDecodedDefault)
 {
-    EXPECT_EQ(ReadEncodedValue("nobody", "password", "\\users.ini"), QByteArray("******"));
-    EXPECT_EQ(ReadEncodedValueIfPresent("nobody", "password", "\\users.ini"), std::nullopt);
+    EXPECT_EQ(ReadEncodedValue("nobody", "password", larendo::access::kUserRegistryFile), QByteArray("******"));
+    EXPECT_EQ(ReadEncodedValueIfPresent("nobody", "password", larendo::access::kUserRegistryFile), std::nullopt);
     // A key that holds the default's text is present, and tells itself apart from a missing one.
-    WriteEncodedValue("x", "password", "******", "\\users.ini");
-    EXPECT_EQ(ReadEncodedValueIfPresent("x", "password", "\\users.ini"), QByteArray("******"));
+    WriteEncodedValue("x", "password", "******", larendo::access::kUserRegistryFile);
+    EXPECT_EQ(ReadEncodedValueIfPresent("x", "password", larendo::access::kUserRegistryFile), QByteArray("******"));
 }
 
 TEST_F(Store, ValuesAreStoredEncoded)
 {
-    WriteEncodedValue("user", "test1", "5", "\\users.ini");
+    WriteEncodedValue("user", "test1", "5", larendo::access::kUserRegistryFile);
     EXPECT_EQ(readFile(QStringLiteral("users.ini")), QByteArray("[user]\r\ntest1=>\r\n"));
     // A value changed by hand decodes without any error.
     writeFile(QStringLiteral("users.ini"), "[user]\r\ntest1=hand\r\n");
-    EXPECT_EQ(ReadEncodedValue("user", "test1", "\\users.ini"), QByteArray("cjeo"));
+    EXPECT_EQ(ReadEncodedValue("user", "test1", larendo::access::kUserRegistryFile), QByteArray("cjeo"));
 }
 
 TEST_F(Store, RefusesValuesThatCannotStayOnOneLine)
@@ -74,13 +75,13 @@ TEST_F(Store, RefusesValuesThatCannotStayOnOneLine)
         SCOPED_TRACE(int(bad));
         EXPECT_FALSE(isStorable(QByteArray("ok") + bad));
         try {
-            WriteEncodedValue("a", "k", QByteArray("x") + bad, "\\users.ini");
+            WriteEncodedValue("a", "k", QByteArray("x") + bad, larendo::access::kUserRegistryFile);
             ADD_FAILURE() << "written";
         } catch (const platform::PlatformError &e) {
             EXPECT_TRUE(e.message().contains(QStringLiteral("\"k\""))) << e.message().toStdString();
             EXPECT_TRUE(e.message().contains(QStringLiteral("\"a\"")));
         }
-        EXPECT_THROW(WriteEncodedValues({{"a", "j", "fine"}, {"a", "k", QByteArray(1, bad)}}, "\\users.ini"),
+        EXPECT_THROW(WriteEncodedValues({{"a", "j", "fine"}, {"a", "k", QByteArray(1, bad)}}, larendo::access::kUserRegistryFile),
                      platform::PlatformError);
     }
     EXPECT_EQ(readFile(QStringLiteral("users.ini")), QByteArray("[a]\r\nk=1\r\n"));
@@ -88,13 +89,13 @@ TEST_F(Store, RefusesValuesThatCannotStayOnOneLine)
 
 TEST_F(Store, EraseRemovesOneSectionOnly)
 {
-    WriteEncodedValue("a", "password", "1", "\\users.ini");
-    WriteEncodedValue("b", "password", "2", "\\users.ini");
-    WriteEncodedValue("a", "test1", "3", "\\users.ini");
-    EraseIniSection("A", "\\users.ini");
-    EXPECT_EQ(ReadEncodedValue("a", "password", "\\users.ini"), QByteArray("******"));
-    EXPECT_EQ(ReadEncodedValue("a", "test1", "\\users.ini"), QByteArray("******"));
-    EXPECT_EQ(ReadEncodedValue("b", "password", "\\users.ini"), QByteArray("2"));
+    WriteEncodedValue("a", "password", "1", larendo::access::kUserRegistryFile);
+    WriteEncodedValue("b", "password", "2", larendo::access::kUserRegistryFile);
+    WriteEncodedValue("a", "test1", "3", larendo::access::kUserRegistryFile);
+    EraseIniSection("A", larendo::access::kUserRegistryFile);
+    EXPECT_EQ(ReadEncodedValue("a", "password", larendo::access::kUserRegistryFile), QByteArray("******"));
+    EXPECT_EQ(ReadEncodedValue("a", "test1", larendo::access::kUserRegistryFile), QByteArray("******"));
+    EXPECT_EQ(ReadEncodedValue("b", "password", larendo::access::kUserRegistryFile), QByteArray("2"));
 }
 
 TEST_F(Store, PathFollowsTheWholeCurrentDirectory)

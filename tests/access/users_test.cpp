@@ -13,7 +13,7 @@
 using namespace larendo::access;
 
 namespace {
-const QByteArray kRegistry = "\\users.ini";
+const QByteArray kRegistry = larendo::access::kUserRegistryFile;
 }
 
 class Users : public InTempDir {};
@@ -29,7 +29,7 @@ TEST_F(Users, RegistrationWritesThirteenKeysAndAppendsTheName)
     // Exactly what one write per key in that order leaves: password, test1, test2 ... test12.
     QByteArray expected = ansi("[Иванов]") + "\r\npassword=+{+|+\r\ntest1=:\r\n";
     for (int n = 2; n <= 12; ++n)
-        expected += "test" + QByteArray::number(n) + "=;\r\n";
+        expected += larendo::access::testKey(n) + "=;\r\n";
     EXPECT_EQ(readFile(QStringLiteral("users.ini")), expected);
     EXPECT_EQ(ReadEncodedValue(ansi("Иванов"), "password", kRegistry), QByteArray(" p w "));
 }
@@ -76,10 +76,10 @@ TEST_F(Users, HalfRegisteredNamesAreCompletedByTheNextRegistration)
         SCOPED_TRACE(c.name);
         writeFile(QStringLiteral("users"), c.list);
         writeFile(QStringLiteral("users.ini"), c.ini);
-        EXPECT_FALSE(studentPasswordMatches("b", "sq"));
+        EXPECT_FALSE(SignInStudent("b", "sq").has_value());
         EXPECT_EQ(RegisterUser("B", "new").status, Registration::Registered);
         EXPECT_EQ(readFile(QStringLiteral("users")), c.listAfter);
-        EXPECT_TRUE(studentPasswordMatches("b", "new"));
+        EXPECT_TRUE(SignInStudent("b", "new").has_value());
         EXPECT_EQ(ReadUserRecord("b").gradeTexts[7], QByteArray("0")); // nothing of the old section is left
     }
 }
@@ -160,13 +160,13 @@ TEST_F(Users, GradesAndSignInChecks)
     WriteEncodedValue("s", "test5", "x", kRegistry);
     EXPECT_THROW(ReadGrade("s", 5), platform::PlatformError);
 
-    EXPECT_TRUE(studentPasswordMatches("S", "pw"));
-    EXPECT_FALSE(studentPasswordMatches("s", "pw "));
-    EXPECT_FALSE(studentPasswordMatches("nobody", "******"));
+    EXPECT_TRUE(SignInStudent("S", "pw").has_value());
+    EXPECT_FALSE(SignInStudent("s", "pw ").has_value());
+    EXPECT_FALSE(SignInStudent("nobody", "******").has_value());
     // Registered before passwords were required: an empty stored password still signs in.
     RegisterUser("old", "");
-    EXPECT_TRUE(studentPasswordMatches("old", ""));
-    EXPECT_FALSE(studentPasswordMatches("old", "x"));
+    EXPECT_TRUE(SignInStudent("old", "").has_value());
+    EXPECT_FALSE(SignInStudent("old", "x").has_value());
 }
 
 TEST_F(Users, TwoProgramsRegisteringAtOnceLoseNothing)
@@ -250,4 +250,31 @@ TEST_F(Users, KilledAtAnyInstantEveryNameIsWholeOrAbsent)
             }
         }
     }
+}
+
+class Progress : public InTempDir {};
+
+TEST_F(Progress, GradesOfAUserByTheirLowEightBits)
+{
+    const char *stored[] = {"5", "260", "-1", "0", "3", "0", "0", "0", "0", "0", "2", "1"};
+    for (int k = 1; k <= 12; ++k)
+        WriteEncodedValue(ansi("Петров"), testKey(k), stored[k - 1], kUserRegistryFile);
+    GradeArray grades{};
+    LoadGrades(ansi("пЕТРОВ"), grades);
+    const GradeArray expected{0, 5, 4, 255, 0, 3, 0, 0, 0, 0, 0, 2, 1};
+    EXPECT_EQ(grades, expected);
+}
+
+TEST_F(Progress, ABadValueStopsTheLoadWithTheLowerOnesRead)
+{
+    for (int k = 1; k <= 12; ++k)
+        WriteEncodedValue("a", testKey(k), k == 3 ? "x" : "4", kUserRegistryFile);
+    GradeArray grades;
+    grades.fill(9);
+    EXPECT_THROW(LoadGrades("a", grades), platform::PlatformError);
+    EXPECT_EQ(grades[1], 4);
+    EXPECT_EQ(grades[2], 4);
+    EXPECT_EQ(grades[3], 9);
+    // A user without a section reads the store's default, which is no number.
+    EXPECT_THROW(LoadGrades("nobody", grades), platform::PlatformError);
 }

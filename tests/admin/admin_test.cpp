@@ -1,4 +1,6 @@
 #include "admin/authoring.h"
+#include "access/userlist.h"
+#include "access/userregistry.h"
 #include "admin/gradesheet.h"
 #include "admin/sourcetext.h"
 #include "admin/settingsview.h"
@@ -348,11 +350,11 @@ protected:
     void user(const char *utf8Section, std::initializer_list<const char *> grades)
     {
         const QByteArray section = ansi(utf8Section);
-        larendo::access::WriteEncodedValue(section, "password", "pw", "\\users.ini");
+        larendo::access::WriteEncodedValue(section, "password", "pw", larendo::access::kUserRegistryFile);
         int k = 1;
         for (const char *g : grades) {
             if (g)
-                larendo::access::WriteEncodedValue(section, "test" + QByteArray::number(k), g, "\\users.ini");
+                larendo::access::WriteEncodedValue(section, larendo::access::testKey(k), g, larendo::access::kUserRegistryFile);
             ++k;
         }
     }

@@ -1,4 +1,5 @@
 #include "support/gui.h"
+#include "access/userlist.h"
 
 #include "access/store.h"
 #include "access/userregistry.h"
@@ -38,7 +39,7 @@ protected:
         access::RegisterUser(name, "pw");
         int n = 1;
         for (const QByteArray &g : grades)
-            access::WriteEncodedValue(name, "test" + QByteArray::number(n++), g, "\\users.ini");
+            access::WriteEncodedValue(name, larendo::access::testKey(n++), g, larendo::access::kUserRegistryFile);
     }
     bool enabled(const char *name) const { return item(name)->isEnabled(); }
 
@@ -279,7 +280,7 @@ TEST_F(SignIn, NonIntegerGradeStopsTheSignInAndNothingIsSaved)
 TEST_F(SignIn, ClosingSavesTheGradesOfASignedInUserOnly)
 {
     student("s", {"5"});
-    access::WriteEncodedValue("s", "test11", "3", "\\users.ini"); // not loaded at sign-in
+    access::WriteEncodedValue("s", "test11", "3", larendo::access::kUserRegistryFile); // not loaded at sign-in
     const QByteArray before = readFile(QStringLiteral("users.ini"));
 
     start();
@@ -290,8 +291,8 @@ TEST_F(SignIn, ClosingSavesTheGradesOfASignedInUserOnly)
     start();
     signIn(QStringLiteral("s"), QStringLiteral("pw"));
     form1->close();
-    EXPECT_EQ(access::ReadEncodedValue("s", "test1", "\\users.ini"), QByteArray("5"));
-    EXPECT_EQ(access::ReadEncodedValue("s", "test11", "\\users.ini"), QByteArray("0"));
+    EXPECT_EQ(access::ReadEncodedValue("s", "test1", larendo::access::kUserRegistryFile), QByteArray("5"));
+    EXPECT_EQ(access::ReadEncodedValue("s", "test11", larendo::access::kUserRegistryFile), QByteArray("0"));
 }
 
 // The administrator has no grades: closing writes none, neither under the
@@ -367,5 +368,5 @@ TEST_F(SignIn, AFailedGradeSaveKeepsTheWindowOpen)
     form1->close(); // asked again, and now it goes
     EXPECT_EQ(messages.size(), 3u);
     EXPECT_FALSE(form1->isVisible());
-    EXPECT_EQ(access::ReadEncodedValue("s", "test1", "\\users.ini"), QByteArray("5"));
+    EXPECT_EQ(access::ReadEncodedValue("s", "test1", larendo::access::kUserRegistryFile), QByteArray("5"));
 }

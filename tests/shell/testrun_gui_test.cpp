@@ -2,6 +2,7 @@
 // through the sign-in view, answers by double-clicking, and finds the grade on
 // screen, in users.ini and in the test log.
 #include "support/gui.h"
+#include "access/userlist.h"
 
 #include "access/store.h"
 #include "access/userregistry.h"
@@ -101,7 +102,7 @@ protected:
     }
     QByteArray stored(const QString &user, const char *key) const
     {
-        return access::ReadEncodedValue(platform::toAnsi(user), key, "\\users.ini");
+        return access::ReadEncodedValue(platform::toAnsi(user), key, larendo::access::kUserRegistryFile);
     }
     bool menuShown(const char *name) const { return item(name)->isVisible(); }
 
@@ -323,7 +324,7 @@ TEST_F(TestRun, AdministratorPicksAUserAndSeesTheirGrades)
         access::RegisterUser(name, "pw");
         int k = 1;
         for (const char *g : grades)
-            access::WriteEncodedValue(name, "test" + QByteArray::number(k++), g, "\\users.ini");
+            access::WriteEncodedValue(name, larendo::access::testKey(k++), g, larendo::access::kUserRegistryFile);
     };
     student("Первый", {});
     student("Иванов", {"5", "4", "3", "260"});

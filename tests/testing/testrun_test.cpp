@@ -1,11 +1,12 @@
 #include "testing/testrun.h"
+#include "access/userlist.h"
+#include "access/userregistry.h"
 
 #include "access/store.h"
 #include "platform/codec.h"
 #include "platform/error.h"
 #include "platform/textfile.h"
 #include "support/tempdir.h"
-#include "testing/progress.h"
 #include "testing/testfile.h"
 
 #include <QDir>
@@ -256,10 +257,10 @@ TEST_F(TestLog, ALogThatCannotBeWrittenRaisesNamingIt)
 TEST_F(TestLog, FinishedRunIsRecordedGradeFirst)
 {
     const QDateTime at(QDate(2026, 12, 11), QTime(12, 0, 0));
-    WriteEncodedValue("student", "test2", "0", "\\users.ini");
+    WriteEncodedValue("student", "test2", "0", larendo::access::kUserRegistryFile);
 
     RunRecord record = recordFinishedRun("student", "test2", 4, "nofolder\\log.txt", at);
-    EXPECT_EQ(larendo::access::ReadEncodedValue("student", "test2", "\\users.ini"), QByteArray("4"));
+    EXPECT_EQ(larendo::access::ReadEncodedValue("student", "test2", larendo::access::kUserRegistryFile), QByteArray("4"));
     EXPECT_TRUE(record.gradeProblem.isEmpty());
     const QString log = QDir::toNativeSeparators(path(QStringLiteral("nofolder/log.txt")));
     EXPECT_EQ(record.problemText(), QStringLiteral("Не удалось записать строку в журнал тестов \"%1\": папка не найдена. "
@@ -278,31 +279,4 @@ TEST_F(TestLog, FinishedRunIsRecordedGradeFirst)
     EXPECT_TRUE(record.logProblem.isEmpty());
     EXPECT_TRUE(record.problemText().contains(QStringLiteral("при выходе из программы"))) << record.problemText().toStdString();
     EXPECT_TRUE(readFile(QStringLiteral("log.txt")).endsWith("test1 | 3\r\n"));
-}
-
-class Progress : public InTempDir {};
-
-TEST_F(Progress, GradesOfAUserByTheirLowEightBits)
-{
-    const char *stored[] = {"5", "260", "-1", "0", "3", "0", "0", "0", "0", "0", "2", "1"};
-    for (int k = 1; k <= 12; ++k)
-        WriteEncodedValue(ansi("Петров"), "test" + QByteArray::number(k), stored[k - 1], "\\users.ini");
-    larendo::access::GradeArray grades{};
-    loadGrades(ansi("пЕТРОВ"), grades);
-    const larendo::access::GradeArray expected{0, 5, 4, 255, 0, 3, 0, 0, 0, 0, 0, 2, 1};
-    EXPECT_EQ(grades, expected);
-}
-
-TEST_F(Progress, ABadValueStopsTheLoadWithTheLowerOnesRead)
-{
-    for (int k = 1; k <= 12; ++k)
-        WriteEncodedValue("a", "test" + QByteArray::number(k), k == 3 ? "x" : "4", "\\users.ini");
-    larendo::access::GradeArray grades;
-    grades.fill(9);
-    EXPECT_THROW(loadGrades("a", grades), platform::PlatformError);
-    EXPECT_EQ(grades[1], 4);
-    EXPECT_EQ(grades[2], 4);
-    EXPECT_EQ(grades[3], 9);
-    // A user without a section reads the store's default, which is no number.
-    EXPECT_THROW(loadGrades("nobody", grades), platform::PlatformError);
 }
