@@ -1,5 +1,6 @@
 #include "authoring.h"
 
+#include "access/userregistry.h"
 #include "platform/codec.h"
 #include "platform/error.h"
 #include "platform/paths.h"
@@ -22,7 +23,7 @@ bool isPlainTestName(const QString &name)
     return !name.contains(QStringLiteral(".."));
 }
 
-QByteArray testFileFor(const QString &name) { return '\\' + platform::toAnsi(name) + ".ini"; }
+QByteArray testFileFor(const QString &name) { return larendo::testing::testFileOf(platform::toAnsi(name), {}); }
 
 AuthoringResult buildTest(const QString &testName, const QString &sourcePath, const ConfirmReplace &confirm)
 {
@@ -73,7 +74,7 @@ QString refusalText(const larendo::testing::BuildResult &build)
 
 QString courseTestPath(const QString &courseDir, int number)
 {
-    return platform::dataPath(QDir(courseDir).filePath(QStringLiteral("data/tests/test%1.ini").arg(number)));
+    return platform::dataPath(courseDir + platform::fromAnsi(larendo::testing::testFileOf(access::testKey(number))));
 }
 
 void installTest(const QString &builtFile, const QString &courseDir, int number)

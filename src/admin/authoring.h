@@ -24,7 +24,8 @@ inline constexpr int kCourseTests = 5;
 // Names other than test1 ... test10 are allowed: the file may be renamed later.
 bool isPlainTestName(const QString &name);
 
-// The test file's path as the store takes it: "\" + name + ".ini".
+// The test file's path as the store takes it: "\" + name + ".ini", in the
+// current directory.
 QByteArray testFileFor(const QString &name);
 
 enum class BuildOutcome {

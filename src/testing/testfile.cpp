@@ -266,7 +266,10 @@ SourceText sourceTextOf(const QByteArray &testFileContent)
     return text;
 }
 
-QByteArray testFileOf(const QByteArray &testName) { return "\\data\\tests\\" + testName + ".ini"; }
+QByteArray testFileOf(const QByteArray &testName, const QByteArray &folder)
+{
+    return folder + '\\' + testName + ".ini";
+}
 
 Question readQuestion(const QByteArray &testFile, int number)
 {

@@ -61,8 +61,13 @@ SourceText sourceTextOf(const QByteArray &testFileContent);
 
 // ---- reading, as a test run needs it: one value at a time, nothing kept
 
-// The store's relative name of a test: "\data\tests\<name>.ini".
-QByteArray testFileOf(const QByteArray &testName);
+// The folder of the course's tests, as the store takes it.
+inline constexpr const char *kTestFolder = "\\data\\tests";
+
+// The file of a test, as the store takes it: folder + "\" + name + ".ini"
+// (the course's "\data\tests\test1.ini" by default). The one place that
+// names test files.
+QByteArray testFileOf(const QByteArray &testName, const QByteArray &folder = kTestFolder);
 
 struct Question {
     QByteArray text;       // q
