@@ -1,13 +1,10 @@
 // Creating every window as the program entry does and loading the start page
 // into the browser, offscreen, in the bundled course.
 #include "access/userlist.h"
-#include "admin/form2.h"
-#include "content/aboutdialog.h"
-#include "content/authorwindow.h"
-#include "shell/form1.h"
 #include "platform/textfile.h"
 #include "platform/widgets.h"
 #include "shell/form3.h"
+#include "shell/windows.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -24,12 +21,9 @@ namespace {
 void CreateWindowsAndLoadStartPage(benchmark::State &state)
 {
     for (auto _ : state) {
-        TForm1 form1;
-        QSignalSpy loaded(form1.WebBrowser1, &QWebEngineView::loadFinished);
-        TForm2 form2(&form1.runState().SavedDirectory, &form1);
-        TForm3 form3(&form1);
-        TOKRightDlg about(&form1);
-        TForm5 form5;
+        const shell::ProgramWindows windows = shell::createWindows(QDir::currentPath());
+        QSignalSpy loaded(windows.form1->WebBrowser1, &QWebEngineView::loadFinished);
+        TForm3 form3(windows.form1.get());
         if (!loaded.wait(10000) || !loaded.first().first().toBool())
             state.SkipWithError("the start page did not load");
     }

@@ -1,14 +1,11 @@
 // Program entry: enters the course folder, creates every window once, hidden,
-// in a fixed order, shows the title screen modally, then runs until the main
+// in a fixed order (windows.h), shows the title screen modally, then runs until the main
 // window is closed.
-#include "admin/form2.h"
-#include "content/aboutdialog.h"
-#include "content/authorwindow.h"
-#include "form1.h"
 #include "form3.h"
 #include "platform/coursefolder.h"
 #include "platform/ui.h"
 #include "platform/widgets.h"
+#include "windows.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -36,15 +33,8 @@ int main(int argc, char *argv[])
         return 1;
     }
 
-    TForm1 form1;
-    TForm2 form2(&form1.runState().SavedDirectory, &form1);
-    TForm3 form3(&form1);
-    TOKRightDlg about(&form1);
-    about.showCourseFolder(course.folder);
-    TForm5 form5;
-    form1.setSecondaryWindows(&form2, &about, &form5);
-
-    form1.hide();
+    const shell::ProgramWindows windows = shell::createWindows(course.folder);
+    TForm3 form3(windows.form1.get());
     form3.exec();
     return app.exec();
 }

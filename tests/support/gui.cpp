@@ -1,6 +1,7 @@
 #include "support/gui.h"
 
 #include <QAbstractButton>
+#include <QDir>
 #include <QFrame>
 #include <QMenuBar>
 #include <QTest>
@@ -53,11 +54,11 @@ void GuiTest::start()
     about.reset();
     form2.reset();
     form1.reset();
-    form1 = std::make_unique<TForm1>();
-    form2 = std::make_unique<TForm2>(&form1->runState().SavedDirectory, form1.get());
-    about = std::make_unique<TOKRightDlg>(form1.get());
-    form5 = std::make_unique<TForm5>();
-    form1->setSecondaryWindows(form2.get(), about.get(), form5.get());
+    shell::ProgramWindows windows = shell::createWindows(QDir::currentPath());
+    form1 = std::move(windows.form1);
+    form2 = std::move(windows.form2);
+    about = std::move(windows.about);
+    form5 = std::move(windows.form5);
     form1->show();
 }
 

@@ -4,11 +4,8 @@
 // by the test through the platform's replaceable functions.
 #include "support/tempdir.h"
 
-#include "admin/form2.h"
-#include "content/aboutdialog.h"
-#include "content/authorwindow.h"
 #include "platform/ui.h"
-#include "shell/form1.h"
+#include "shell/windows.h"
 
 #include <QAction>
 #include <QApplication>
