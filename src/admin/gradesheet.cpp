@@ -21,13 +21,12 @@ int readGrade(const QByteArray &user, int test, QStringList &problems)
         problems.append(QStringLiteral("нет оценки %1").arg(QString::fromLatin1(key)));
         return kUnreadable;
     }
-    int grade = 0;
-    try {
-        grade = platform::toInt(*stored);
-    } catch (const platform::PlatformError &) {
+    const std::optional<int> value = platform::intOf(*stored);
+    if (!value) {
         problems.append(QStringLiteral("оценка %1 «%2» не является числом").arg(QString::fromLatin1(key), platform::fromAnsi(*stored)));
         return kUnreadable;
     }
+    const int grade = *value;
     if (grade < 0 || grade > 5) {
         problems.append(QStringLiteral("оценка %1 равна %2, а должна быть от 0 до 5").arg(QString::fromLatin1(key)).arg(grade));
         return kUnreadable;

@@ -7,7 +7,7 @@
 
 namespace platform {
 
-int toInt(const QByteArray &text)
+std::optional<int> intOf(const QByteArray &text)
 {
     qsizetype i = 0;
     while (i < text.size() && text[i] == ' ')
@@ -25,8 +25,16 @@ int toInt(const QByteArray &text)
     const long long signedValue = negative ? -value : value;
     if (i == digitsBegin || i != text.size() || signedValue > std::numeric_limits<int>::max()
         || signedValue < std::numeric_limits<int>::min())
-        raise(QStringLiteral("'%1' is not a valid integer value").arg(fromAnsi(text)));
+        return std::nullopt;
     return static_cast<int>(signedValue);
+}
+
+int toInt(const QByteArray &text)
+{
+    const std::optional<int> value = intOf(text);
+    if (!value)
+        raise(QStringLiteral("'%1' is not a valid integer value").arg(fromAnsi(text)));
+    return *value;
 }
 
 } // namespace platform

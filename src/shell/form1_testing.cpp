@@ -41,9 +41,10 @@ void TForm1::testClick(const QByteArray &itemName)
 void TForm1::Button2Click()
 {
     // A test that cannot be taken to its end is not begun: the student keeps the menus.
-    const QString problem = testing::startProblem(currentTestFile());
-    if (!problem.isEmpty())
-        platform::raise(problem);
+    if (const QString problem = testing::startProblem(currentTestFile()); !problem.isEmpty()) {
+        platform::reportError(problem);
+        return;
+    }
     state_.Tag = 1;
     state_.CorrectCount = 0;
     state_.WrongQuestions.clear();

@@ -291,6 +291,13 @@ int readQuestionTotal(const QByteArray &testFile)
     return platform::toInt(access::ReadEncodedValue("inf", "vsego", testFile));
 }
 
+QString tooFewQuestions(const QByteArray &testFile, int count)
+{
+    return QStringLiteral("В файле теста \"%1\" число вопросов равно %2, а должно быть не меньше 1")
+        .arg(platform::dataPath(testFile))
+        .arg(count);
+}
+
 QString startProblem(const QByteArray &testFile)
 {
     const QString path = platform::dataPath(testFile);
@@ -299,14 +306,12 @@ QString startProblem(const QByteArray &testFile)
     const std::optional<QByteArray> total = access::ReadEncodedValueIfPresent("inf", "vsego", testFile);
     if (!total)
         return QStringLiteral("В файле теста \"%1\" не указано число вопросов (раздел inf, ключ vsego)").arg(path);
-    int count = 0;
-    try {
-        count = platform::toInt(*total);
-    } catch (const platform::PlatformError &) {
+    const std::optional<int> stated = platform::intOf(*total);
+    if (!stated)
         return QStringLiteral("В файле теста \"%1\" число вопросов не является целым числом").arg(path);
-    }
+    const int count = *stated;
     if (count < 1)
-        return QStringLiteral("В файле теста \"%1\" число вопросов равно %2, а должно быть не меньше 1").arg(path).arg(count);
+        return tooFewQuestions(testFile, count);
     // Every question the count names must be there, or the run would show defaults for the rest.
     const QList<QByteArray> sections = platform::iniSectionNames(platform::readIniContent(path));
     const QSet<QByteArray> present(sections.cbegin(), sections.cend());

@@ -84,6 +84,10 @@ QByteArray readCorrectAnswer(const QByteArray &testFile, int number);
 // an integer (a missing one reads as the store's default, which is not).
 int readQuestionTotal(const QByteArray &testFile);
 
+// The problem of a test file whose vsego is count, below 1; the text names the
+// file by its full path.
+QString tooFewQuestions(const QByteArray &testFile, int count);
+
 // Why a run of the test file cannot begin: the file is missing, or its vsego is
 // missing, not an integer, or below 1. Empty when it can begin. The text names
 // the file by its full path.

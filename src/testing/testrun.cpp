@@ -83,11 +83,8 @@ AnswerOutcome answerStep(const QByteArray &testFile, const QByteArray &chosenAns
         wrongQuestions->append(tag);
     ++tag;
     questionTotal = readQuestionTotal(testFile);
-    if (questionTotal < 1) {
-        platform::raise(QStringLiteral("В файле теста \"%1\" число вопросов равно %2, а должно быть не меньше 1")
-                            .arg(platform::dataPath(testFile))
-                            .arg(questionTotal));
-    }
+    if (questionTotal < 1)
+        platform::raise(tooFewQuestions(testFile, questionTotal));
     return tag <= questionTotal ? AnswerOutcome::NextQuestion : AnswerOutcome::Finished;
 }
 

@@ -15,6 +15,7 @@ TEST(ToInt, AcceptsDecimalIntegers)
     for (const auto &[text, value] : cases) {
         SCOPED_TRACE(text.constData());
         EXPECT_EQ(toInt(text), value);
+        EXPECT_EQ(intOf(text), value);
     }
 }
 
@@ -28,6 +29,7 @@ TEST(ToInt, RefusesEverythingElse)
     };
     for (const QByteArray &text : bad) {
         SCOPED_TRACE(text.constData());
+        EXPECT_EQ(intOf(text), std::nullopt);
         try {
             toInt(text);
             ADD_FAILURE() << "accepted";
