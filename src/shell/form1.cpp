@@ -26,6 +26,8 @@
 #include <QWebEngineView>
 
 #include <algorithm>
+#include <type_traits>
+#include <variant>
 
 namespace {
 
@@ -97,37 +99,32 @@ void TForm1::buildMenu()
         }
         action->setObjectName(QString::fromLatin1(e.name));
         action->setVisible(e.visibleAtCreation);
-        connectMenuItem(action, e.name);
+        connectMenuItem(action, e);
     }
 }
 
-void TForm1::connectMenuItem(QAction *action, const char *name)
+// What the row says choosing the item does.
+void TForm1::connectMenuItem(QAction *action, const shell::MenuEntry &entry)
 {
-    const QString item = QString::fromLatin1(name);
-    if (const content::DocumentItem *doc = content::findDocument(item)) {
-        platform::onSignal(action, &QAction::triggered, this, [this, doc] { openDocument(*doc); });
-        return;
-    }
-    if (const content::PresentationItem *show = content::findPresentation(item)) {
-        platform::onSignal(action, &QAction::triggered, this, [this, show] { startPresentation(*show); });
-        return;
-    }
-    if (item.startsWith(QStringLiteral("test"))) {
-        const QByteArray test = item.toLatin1();
-        platform::onSignal(action, &QAction::triggered, this, [this, test] { testClick(test); });
-        return;
-    }
-    using Handler = void (TForm1::*)();
-    static const std::pair<const char *, Handler> handlers[] = {
-        {"N17", &TForm1::N17Click},   {"Ni", &TForm1::NiClick},     {"N30", &TForm1::N30Click},
-        {"Ntun", &TForm1::NtunClick}, {"nred", &TForm1::nredClick}, {"N26", &TForm1::N26Click},
-        {"N15", &TForm1::N15Click},   {"Ne", &TForm1::NeClick},     {"Nved", &TForm1::NvedClick},
-        {"NaFormuAvtorizazii", &TForm1::NaFormuAvtorizaziiClick}, {"NSmena", &TForm1::NSmenaClick},
-    };
-    for (const auto &[handlerName, handler] : handlers) {
-        if (item == QLatin1String(handlerName))
-            platform::onSignal(action, &QAction::triggered, this, [this, handler] { (this->*handler)(); });
-    }
+    const auto run = [this, action](auto handler) { platform::onSignal(action, &QAction::triggered, this, handler); };
+    std::visit(
+        [&](const auto &what) {
+            using Kind = std::decay_t<decltype(what)>;
+            if constexpr (std::is_same_v<Kind, shell::MenuHandler>) {
+                run([this, what] { (this->*what)(); });
+            } else if constexpr (std::is_same_v<Kind, shell::Document>) {
+                const content::DocumentItem *doc = content::findDocument(entry.name); // present: checked at compile time
+                run([this, doc] { openDocument(*doc); });
+            } else if constexpr (std::is_same_v<Kind, shell::Presentation>) {
+                const content::PresentationItem *show = content::findPresentation(entry.name);
+                run([this, show] { startPresentation(*show); });
+            } else if constexpr (std::is_same_v<Kind, shell::Test>) {
+                const QByteArray test = larendo::access::testKey(what.number);
+                run([this, test] { testClick(test); });
+            }
+            // A submenu header opens its items; a lecture place the course does not fill is never shown.
+        },
+        entry.action.what());
 }
 
 // A smaller font where a narrow window could not show every top-level item of a signed-in user.

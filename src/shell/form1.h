@@ -2,6 +2,7 @@
 // The main window: six views laid over one another, the main menu, the run
 // state. Handlers switch views and call the rooms' logic; they run under the
 // default error handler, so no error crosses the event loop.
+#include "menutable.h"
 #include "runstate.h"
 #include "viewtable.h"
 
@@ -101,7 +102,7 @@ protected:
 
 private:
     void buildMenu();
-    void connectMenuItem(QAction *action, const char *name);
+    void connectMenuItem(QAction *action, const shell::MenuEntry &entry);
     void fitMenuToWidth();
     void buildViews();
     void buildProgressView();

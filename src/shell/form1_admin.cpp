@@ -9,7 +9,6 @@
 #include "menutable.h"
 #include "platform/ui.h"
 #include "platform/widgets.h"
-#include "testing/testrun.h"
 
 #include <QLineEdit>
 
@@ -62,9 +61,9 @@ QList<int> offeredTests()
 {
     QList<int> tests;
     for (const shell::MenuEntry &e : shell::menuTable()) {
-        const int index = larendo::testing::testIndex(QByteArray(e.name));
-        if (index > 0 && e.visibleAtCreation)
-            tests.append(index);
+        const shell::Test *test = std::get_if<shell::Test>(&e.action.what());
+        if (test && e.visibleAtCreation)
+            tests.append(test->number);
     }
     return tests;
 }
