@@ -38,23 +38,9 @@ namespace {
 using Clock = std::chrono::steady_clock;
 using std::chrono::milliseconds;
 
-LockTimings &timings()
-{
-    static LockTimings t;
-    return t;
-}
-
-LockWaitHook &waitHook()
-{
-    static LockWaitHook hook;
-    return hook;
-}
-
-LockCreator &creator()
-{
-    static LockCreator c;
-    return c;
-}
+LockTimings currentTimings;
+LockWaitHook waitHook;
+LockCreator lockCreator;
 
 bool createExclusively(const QString &lockPath, const QByteArray &content)
 {
@@ -158,7 +144,7 @@ void takeOver(const QString &lockPath, const QByteArray &judged, const QByteArra
         const Seen rm = look(rmPath);
         const Clock::time_point now = Clock::now();
         rmWatch.see(rm, now);
-        if (rm.present && (heldByDeadLocalProgram(rm.holder) || now - rmWatch.since >= timings().staleAfter))
+        if (rm.present && (heldByDeadLocalProgram(rm.holder) || now - rmWatch.since >= currentTimings.staleAfter))
             QFile::remove(rmPath); // a taker that crashed in these few instructions
         return;
     }
@@ -173,7 +159,7 @@ public:
     explicit Refresher(const QString &lockPath)
         : thread_([this, lockPath] {
               std::unique_lock<std::mutex> guard(mutex_);
-              while (!cv_.wait_for(guard, timings().refreshEvery, [this] { return done_; })) {
+              while (!cv_.wait_for(guard, currentTimings.refreshEvery, [this] { return done_; })) {
                   QFile file(lockPath);
                   if (file.open(QIODevice::ReadWrite | QIODevice::ExistingOnly))
                       file.setFileTime(QDateTime::currentDateTimeUtc(), QFileDevice::FileModificationTime);
@@ -214,8 +200,8 @@ void acquire(const QString &fullPath, const QString &lockPath, const QByteArray 
     Clock::time_point failingSince = start;
     bool waited = false;
     const auto finish = [&] {
-        if (waited && waitHook())
-            waitHook()({std::chrono::duration_cast<milliseconds>(Clock::now() - start), milliseconds(0), true});
+        if (waited && waitHook)
+            waitHook({std::chrono::duration_cast<milliseconds>(Clock::now() - start), milliseconds(0), true});
     };
     for (;;) {
         const Clock::time_point tryStart = Clock::now();
@@ -229,29 +215,29 @@ void acquire(const QString &fullPath, const QString &lockPath, const QByteArray 
             failingSince = now;
         // Any other failure with nothing in the way (a share answering EPERM to
         // the loser of a race) is tried again like a busy lock, unless it lasts.
-        if (!seen.present && (folderUnusable(lockPath) || now - failingSince >= timings().failingAfter)) {
+        if (!seen.present && (folderUnusable(lockPath) || now - failingSince >= currentTimings.failingAfter)) {
             finish();
             raise(QStringLiteral("Unable to write to %1").arg(fullPath));
         }
         watch.see(seen, now);
-        if (seen.present && (heldByDeadLocalProgram(seen.holder) || now - watch.since >= timings().staleAfter)) {
+        if (seen.present && (heldByDeadLocalProgram(seen.holder) || now - watch.since >= currentTimings.staleAfter)) {
             takeOver(lockPath, seen.signature, token, rmWatch);
             continue;
         }
-        if (now - watch.progress >= timings().giveUpAfter) {
+        if (now - watch.progress >= currentTimings.giveUpAfter) {
             finish();
             raise(QStringLiteral("Файл \"%1\" занят другой программой: он не освобождается больше минуты. "
                                  "Повторите действие позже")
                       .arg(fullPath));
         }
         waited = true;
-        if (waitHook())
-            waitHook()({std::chrono::duration_cast<milliseconds>(now - start),
+        if (waitHook)
+            waitHook({std::chrono::duration_cast<milliseconds>(now - start),
                         std::chrono::duration_cast<milliseconds>(now - watch.progress), false});
         // The same pause for every waiter and every try; on a slow share it
         // grows with what one try costs there, so that the waiters' tries do
         // not crowd out the holder's own reading and writing.
-        const int lo = static_cast<int>(timings().tryMin.count()), hi = static_cast<int>(timings().tryMax.count());
+        const int lo = static_cast<int>(currentTimings.tryMin.count()), hi = static_cast<int>(currentTimings.tryMax.count());
         const auto tryCost = std::chrono::duration_cast<milliseconds>(Clock::now() - tryStart);
         std::this_thread::sleep_for(milliseconds(QRandomGenerator::global()->bounded(lo, hi + 1)) + 4 * tryCost);
     }
@@ -267,17 +253,17 @@ void release(const QString &lockPath, const QByteArray &token)
 
 } // namespace
 
-void setLockWaitHook(LockWaitHook hook) { waitHook() = std::move(hook); }
+void setLockWaitHook(LockWaitHook hook) { waitHook = std::move(hook); }
 
-void setLockTimings(const LockTimings &t) { timings() = t; }
+void setLockTimings(const LockTimings &t) { currentTimings = t; }
 
-LockTimings lockTimings() { return timings(); }
+LockTimings lockTimings() { return currentTimings; }
 
-void setLockCreator(LockCreator c) { creator() = std::move(c); }
+void setLockCreator(LockCreator c) { lockCreator = std::move(c); }
 
 bool createLockFile(const QString &lockPath, const QByteArray &content)
 {
-    return creator() ? creator()(lockPath, content) : createExclusively(lockPath, content);
+    return lockCreator ? lockCreator(lockPath, content) : createExclusively(lockPath, content);
 }
 
 void withFileLock(const QString &fullPath, const std::function<void()> &change)

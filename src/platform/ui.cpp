@@ -21,35 +21,11 @@ namespace platform {
 
 namespace {
 
-MessageHandler &messageHook()
-{
-    static MessageHandler hook;
-    return hook;
-}
-
-FileDialogHandler &dialogHook()
-{
-    static FileDialogHandler hook;
-    return hook;
-}
-
-ProgramStarter &starterHook()
-{
-    static ProgramStarter hook;
-    return hook;
-}
-
-FileRequestHandler &requestHook()
-{
-    static FileRequestHandler hook;
-    return hook;
-}
-
-PrintDialogHandler &printHook()
-{
-    static PrintDialogHandler hook;
-    return hook;
-}
+MessageHandler messageHook;
+FileDialogHandler dialogHook;
+ProgramStarter starterHook;
+FileRequestHandler requestHook;
+PrintDialogHandler printHook;
 
 std::optional<QString> realFileRequest(QWidget *parent, const FileRequest &request)
 {
@@ -147,10 +123,10 @@ void realStart(const QByteArray &commandLine)
 
 MessageAnswer showMessage(QWidget *parent, const Message &message)
 {
-    return messageHook() ? messageHook()(parent, message) : realMessageBox(parent, message);
+    return messageHook ? messageHook(parent, message) : realMessageBox(parent, message);
 }
 
-void setMessageHandler(MessageHandler handler) { messageHook() = std::move(handler); }
+void setMessageHandler(MessageHandler handler) { messageHook = std::move(handler); }
 
 void showBox(QWidget *parent, MessageKind kind, const QString &text)
 {
@@ -170,37 +146,37 @@ void reportError(const QString &message)
 
 std::optional<QString> chooseFileToOpen(QWidget *parent)
 {
-    std::optional<QString> chosen = dialogHook() ? dialogHook()(parent) : realFileDialog(parent);
+    std::optional<QString> chosen = dialogHook ? dialogHook(parent) : realFileDialog(parent);
     if (chosen)
         QDir::setCurrent(QFileInfo(*chosen).absolutePath());
     return chosen;
 }
 
-void setFileDialogHandler(FileDialogHandler handler) { dialogHook() = std::move(handler); }
+void setFileDialogHandler(FileDialogHandler handler) { dialogHook = std::move(handler); }
 
 std::optional<QString> chooseFile(QWidget *parent, const FileRequest &request)
 {
-    return requestHook() ? requestHook()(parent, request) : realFileRequest(parent, request);
+    return requestHook ? requestHook(parent, request) : realFileRequest(parent, request);
 }
 
-void setFileRequestHandler(FileRequestHandler handler) { requestHook() = std::move(handler); }
+void setFileRequestHandler(FileRequestHandler handler) { requestHook = std::move(handler); }
 
 bool choosePrinter(QWidget *parent, QPrinter &printer)
 {
-    return printHook() ? printHook()(parent, printer) : realPrintDialog(parent, printer);
+    return printHook ? printHook(parent, printer) : realPrintDialog(parent, printer);
 }
 
-void setPrintDialogHandler(PrintDialogHandler handler) { printHook() = std::move(handler); }
+void setPrintDialogHandler(PrintDialogHandler handler) { printHook = std::move(handler); }
 
 void startProgram(const QByteArray &commandLine)
 {
-    if (starterHook())
-        starterHook()(commandLine);
+    if (starterHook)
+        starterHook(commandLine);
     else
         realStart(commandLine);
 }
 
-void setProgramStarter(ProgramStarter starter) { starterHook() = std::move(starter); }
+void setProgramStarter(ProgramStarter starter) { starterHook = std::move(starter); }
 
 QByteArray documentOfCommandLine(const QByteArray &commandLine)
 {
