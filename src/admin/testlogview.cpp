@@ -15,6 +15,4 @@ QStringList loadTestLogLines(const QByteArray &testLogPath)
     return platform::fromAnsi(bytes.join('\n')).split(u'\n');
 }
 
-QString loadTestLog(const QByteArray &testLogPath) { return loadTestLogLines(testLogPath).join(u'\n'); }
-
 } // namespace larendo::admin

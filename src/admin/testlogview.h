@@ -11,7 +11,4 @@ namespace larendo::admin {
 // "Cannot open file ..." error when it cannot be read.
 QStringList loadTestLogLines(const QByteArray &testLogPath);
 
-// The same, its lines joined.
-QString loadTestLog(const QByteArray &testLogPath);
-
 } // namespace larendo::admin

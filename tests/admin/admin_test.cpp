@@ -67,29 +67,33 @@ TEST(SettingsCheck, CyrillicFieldsBecomeWindows1251)
 
 class TestLog : public InTempDir {};
 
+namespace {
+QString logText(const QByteArray &testLogPath) { return loadTestLogLines(testLogPath).join(u'\n'); }
+} // namespace
+
 TEST_F(TestLog, LoadsTheWholeFileAsItIsNow)
 {
     writeFile(QStringLiteral("data/otchet.txt"), "");
-    EXPECT_EQ(loadTestLog("data\\otchet.txt"), QString());
+    EXPECT_EQ(logText("data\\otchet.txt"), QString());
 
     writeFile(QStringLiteral("data/otchet.txt"), ansi("Иванов test1 5\r\nПетров test2 3\r\n"));
-    EXPECT_EQ(loadTestLog("data\\otchet.txt"), QStringLiteral("Иванов test1 5\nПетров test2 3"));
+    EXPECT_EQ(logText("data\\otchet.txt"), QStringLiteral("Иванов test1 5\nПетров test2 3"));
     // Any letter case of the path, and an absolute path.
-    EXPECT_EQ(loadTestLog("DATA\\Otchet.TXT"), QStringLiteral("Иванов test1 5\nПетров test2 3"));
-    EXPECT_EQ(loadTestLog(QFile::encodeName(path(QStringLiteral("data/otchet.txt")))),
+    EXPECT_EQ(logText("DATA\\Otchet.TXT"), QStringLiteral("Иванов test1 5\nПетров test2 3"));
+    EXPECT_EQ(logText(QFile::encodeName(path(QStringLiteral("data/otchet.txt")))),
               QStringLiteral("Иванов test1 5\nПетров test2 3"));
     // Empty lines inside the log are kept.
     writeFile(QStringLiteral("data/otchet.txt"), "a\r\n\r\nb\r\n");
-    EXPECT_EQ(loadTestLog("data\\otchet.txt"), QStringLiteral("a\n\nb"));
+    EXPECT_EQ(logText("data\\otchet.txt"), QStringLiteral("a\n\nb"));
 }
 
 TEST_F(TestLog, UnreadableLogRaisesTheOpenError)
 {
     const QString missing = QDir::toNativeSeparators(path(QStringLiteral("data/otchet.txt")));
-    EXPECT_TRUE(messageOf([] { loadTestLog("data\\otchet.txt"); })
+    EXPECT_TRUE(messageOf([] { logText("data\\otchet.txt"); })
                     .startsWith(QStringLiteral("Cannot open file \"%1\". ").arg(missing)));
     // An empty path names the working directory itself, which is no file.
-    EXPECT_TRUE(messageOf([] { loadTestLog(""); }).startsWith(QStringLiteral("Cannot open file \"")));
+    EXPECT_TRUE(messageOf([] { logText(""); }).startsWith(QStringLiteral("Cannot open file \"")));
 }
 
 TEST(TestName, PlainFileNamesOnly)
