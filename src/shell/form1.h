@@ -7,6 +7,8 @@
 
 #include <QMainWindow>
 
+#include <functional>
+
 class QAction;
 class QComboBox;
 class QFrame;
@@ -17,6 +19,7 @@ class QPlainTextEdit;
 class QPushButton;
 class QScrollArea;
 class QToolButton;
+class QUrl;
 class QWebEngineView;
 class TForm2;
 class TGradeSheet;
@@ -50,6 +53,9 @@ public:
 
     // Enables or disables what passing the named test unlocks.
     void enable(const QByteArray &name, bool value);
+
+    // How an address reaches the browser; tests record it instead of loading it.
+    void setNavigator(std::function<void(const QUrl &)> navigator);
 
     // Sets the flags of the views one row of the view table names.
     void switchViews(shell::ViewSwitch trigger);
@@ -116,6 +122,7 @@ private:
     QFrame *frontPanel() const;
     void followFrontView();
     void scrollTo(QWidget *control);
+    void placeBrowser(bool inWindow);
 
 public:
     // Controls the handlers work on, named as in the forms.
@@ -169,4 +176,6 @@ private:
     QWidget *client_ = nullptr;
     QScrollArea *scroller_ = nullptr; // scrolls client_ in a window smaller than the views' layout
     QMetaObject::Connection focusFollower_;
+    std::function<void(const QUrl &)> navigator_;
+    QWidget *browserShelf_ = nullptr; // holds the browser while its view is not in front
 };

@@ -155,13 +155,15 @@ void TForm1::buildTestView()
 void TForm1::buildContentView()
 {
     Panel1 = makePanel(client_, "Panel1", colors::BtnFace);
-    auto *layout = new QVBoxLayout(Panel1);
-    layout->setContentsMargins(2, 2, 2, 2);
-    WebBrowser1 = new QWebEngineView(Panel1);
+    (new QVBoxLayout(Panel1))->setContentsMargins(2, 2, 2, 2);
+    // The browser waits on a hidden shelf until its view comes in front (placeBrowser):
+    // its page loads there all the same.
+    browserShelf_ = new QWidget(this, Qt::Window);
+    browserShelf_->setObjectName(QStringLiteral("BrowserShelf"));
+    WebBrowser1 = new QWebEngineView(browserShelf_);
     WebBrowser1->setObjectName(QStringLiteral("WebBrowser1"));
     WebBrowser1->settings()->setAttribute(QWebEngineSettings::PluginsEnabled, true);
     WebBrowser1->settings()->setAttribute(QWebEngineSettings::PdfViewerEnabled, true);
-    layout->addWidget(WebBrowser1);
 }
 
 void TForm1::buildTestLogView()
