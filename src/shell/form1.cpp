@@ -68,7 +68,12 @@ TForm1::TForm1(QWidget *parent) : QMainWindow(parent)
 }
 
 // The views go before the QObject part of the window would drop the focus follower.
-TForm1::~TForm1() { disconnect(focusFollower_); }
+TForm1::~TForm1()
+{
+    disconnect(focusFollower_);
+    if (!WebBrowser1->parent()) // out of the window: nobody else owns it
+        delete WebBrowser1;
+}
 
 void TForm1::setSecondaryWindows(TForm2 *authoring, TOKRightDlg *about, TForm5 *author)
 {
@@ -244,7 +249,8 @@ void TForm1::placeBrowser(bool inWindow)
         WebBrowser1->show();
         return;
     }
-    WebBrowser1->setParent(browserShelf_);
+    Panel1->layout()->removeWidget(WebBrowser1);
+    WebBrowser1->setParent(nullptr);
     // Later, out of the handler that may run inside an event of the native window.
     QTimer::singleShot(0, this, [this] {
         if (WebBrowser1->parentWidget() == Panel1 || !isVisible() || !windowHandle()

@@ -177,5 +177,4 @@ private:
     QScrollArea *scroller_ = nullptr; // scrolls client_ in a window smaller than the views' layout
     QMetaObject::Connection focusFollower_;
     std::function<void(const QUrl &)> navigator_;
-    QWidget *browserShelf_ = nullptr; // holds the browser while its view is not in front
 };

@@ -156,11 +156,9 @@ void TForm1::buildContentView()
 {
     Panel1 = makePanel(client_, "Panel1", colors::BtnFace);
     (new QVBoxLayout(Panel1))->setContentsMargins(2, 2, 2, 2);
-    // The browser waits on a hidden shelf until its view comes in front (placeBrowser):
-    // its page loads there all the same.
-    browserShelf_ = new QWidget(this, Qt::Window);
-    browserShelf_->setObjectName(QStringLiteral("BrowserShelf"));
-    WebBrowser1 = new QWebEngineView(browserShelf_);
+    // The browser stays out of the window, hidden and without a parent, until its
+    // view comes in front (placeBrowser); its page loads all the same.
+    WebBrowser1 = new QWebEngineView;
     WebBrowser1->setObjectName(QStringLiteral("WebBrowser1"));
     WebBrowser1->settings()->setAttribute(QWebEngineSettings::PluginsEnabled, true);
     WebBrowser1->settings()->setAttribute(QWebEngineSettings::PdfViewerEnabled, true);

@@ -217,7 +217,7 @@ TEST_F(Shell, PdfDocumentLoadsInTheBrowser)
 {
     writeFile(QStringLiteral("data/info/nwpi293.pdf"), kSmallPdf);
     start();
-    auto *browser = control<QWebEngineView>("WebBrowser1");
+    auto *browser = form1->WebBrowser1;
     QSignalSpy loaded(browser, &QWebEngineView::loadFinished);
     trigger("N28");
     const QString expected = path(QStringLiteral("data/info/nwpi293.pdf"));
@@ -228,11 +228,33 @@ TEST_F(Shell, PdfDocumentLoadsInTheBrowser)
     EXPECT_TRUE(loaded.last().at(0).toBool());
 }
 
+// The browser is drawn through GL: it is in the window only while its view is in
+// front, so the other views repaint plainly; its page stays loaded meanwhile.
+TEST_F(Shell, BrowserIsInTheWindowOnlyWhileItsViewIsInFront)
+{
+    start();
+    form1->setNavigator([](const QUrl &) {});
+    const auto inWindow = [&] { return form1->WebBrowser1->parent() == form1->Panel1 && !form1->WebBrowser1->isHidden(); };
+    EXPECT_FALSE(inWindow());
+    trigger("N13");
+    EXPECT_TRUE(inWindow());
+    trigger("Ntun");
+    EXPECT_FALSE(inWindow());
+    click("SpeedButton6");
+    EXPECT_TRUE(inWindow());
+    trigger("NaFormuAvtorizazii"); // in front of the content view, which stays shown behind it
+    EXPECT_FALSE(inWindow());
+    EXPECT_TRUE(shown("Panel1"));
+    QTest::qWait(0); // the window's new native window
+    EXPECT_TRUE(form1->isVisible());
+    EXPECT_EQ(frontView(), QStringLiteral("Panel4"));
+}
+
 TEST_F(Shell, StartPageIsLoadedAtCreation)
 {
     start();
     const QString expected = path(QStringLiteral("data/help/sod.htm"));
-    EXPECT_EQ(browserPathAfterLoad(control<QWebEngineView>("WebBrowser1"), expected).toStdString(), expected.toStdString());
+    EXPECT_EQ(browserPathAfterLoad(form1->WebBrowser1, expected).toStdString(), expected.toStdString());
 }
 
 TEST_F(Shell, ExitAndCloseButtonAskTheSameQuestion)
@@ -372,7 +394,7 @@ TEST_F(Shell, TheBrowserSpeaksRussian)
     EXPECT_EQ(QLocale().language(), QLocale::Russian); // the engine's locale: its error pages
     platform::installRussianTexts();
     start();
-    auto *browser = control<QWebEngineView>("WebBrowser1");
+    auto *browser = form1->WebBrowser1;
     EXPECT_EQ(browser->pageAction(QWebEnginePage::Copy)->text().toStdString(), "Копировать");
     EXPECT_EQ(browser->pageAction(QWebEnginePage::Back)->text().toStdString(), "Назад");
     for (QTranslator *texts : QCoreApplication::instance()->findChildren<QTranslator *>()) {
