@@ -21,7 +21,9 @@
 #include <QMenuBar>
 #include <QScrollArea>
 #include <QStyle>
+#include <QTimer>
 #include <QToolButton>
+#include <QVBoxLayout>
 #include <QUrl>
 #include <QWebEngineView>
 
@@ -58,6 +60,7 @@ TForm1::TForm1(QWidget *parent) : QMainWindow(parent)
         platform::centreOnScreen(this);
     }
     fitMenuToWidth();
+    navigator_ = [this](const QUrl &url) { WebBrowser1->load(url); };
     // Keyboard focus that moves out of sight, as with the arrow keys, scrolls the view after it.
     focusFollower_ = connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) {
         if (now && client_->isAncestorOf(now))
@@ -67,7 +70,12 @@ TForm1::TForm1(QWidget *parent) : QMainWindow(parent)
 }
 
 // The views go before the QObject part of the window would drop the focus follower.
-TForm1::~TForm1() { disconnect(focusFollower_); }
+TForm1::~TForm1()
+{
+    disconnect(focusFollower_);
+    if (!WebBrowser1->parent()) // out of the window: nobody else owns it
+        delete WebBrowser1;
+}
 
 void TForm1::setSecondaryWindows(TForm2 *authoring, TOKRightDlg *about, TForm5 *author)
 {
@@ -214,6 +222,7 @@ void TForm1::followFrontView()
     QFrame *front = frontPanel();
     const bool fixedLayout = front == Panel2 || front == Panel3 || front == Panel4 || front == Panel7;
     client_->setMinimumSize(fixedLayout ? QSize(kClientWidth, kClientHeight) : QSize(0, 0));
+    placeBrowser(front == Panel1);
     QWidget *first = front == Panel4   ? static_cast<QWidget *>(Edit2)
                      : front == Panel2 ? (ComboBox1->isHidden() ? static_cast<QWidget *>(SpeedButton4) : ComboBox1)
                      : front == Panel7 ? static_cast<QWidget *>(Edit3)
@@ -222,6 +231,42 @@ void TForm1::followFrontView()
                                        : nullptr; // the test view focuses its first answer with each question
     if (first)
         first->setFocus(Qt::OtherFocusReason);
+}
+
+// The browser is drawn through GL: while it is in the window, every repaint of
+// the window, a text cursor's blink included, is composed through GL, in software
+// on most classroom computers. So it is in the window only while its view is in
+// front; taken out, the window gets a new native window that draws plainly again.
+void TForm1::placeBrowser(bool inWindow)
+{
+    if ((WebBrowser1->parentWidget() == Panel1) == inWindow)
+        return;
+    if (inWindow) {
+        Panel1->layout()->addWidget(WebBrowser1);
+        WebBrowser1->show();
+        return;
+    }
+    Panel1->layout()->removeWidget(WebBrowser1);
+    WebBrowser1->setParent(nullptr);
+    // Later, out of the handler that may run inside an event of the native window.
+    QTimer::singleShot(0, this, [this] {
+        if (WebBrowser1->parentWidget() == Panel1 || !isVisible() || !windowHandle()
+            || QApplication::activeModalWidget() || QApplication::activePopupWidget())
+            return;
+        const QRect frame = geometry();
+        const Qt::WindowStates states = windowState();
+        const bool active = isActiveWindow();
+        QWidget *focus = focusWidget();
+        hide();
+        destroy();
+        setGeometry(frame);
+        setWindowState(states);
+        show();
+        if (active)
+            activateWindow();
+        if (focus)
+            focus->setFocus(Qt::OtherFocusReason);
+    });
 }
 
 // Brings a control into sight; of one wider or taller than the view, its
@@ -256,7 +301,7 @@ bool TForm1::eventFilter(QObject *watched, QEvent *event)
 
 void TForm1::FormCreate()
 {
-    WebBrowser1->load(QUrl::fromLocalFile(content::documentPath(content::kStartPage)));
+    navigator_(QUrl::fromLocalFile(content::documentPath(content::kStartPage)));
 }
 
 void TForm1::showEvent(QShowEvent *event)
@@ -331,8 +376,10 @@ void TForm1::closeEvent(QCloseEvent *event)
 void TForm1::openDocument(const content::DocumentItem &item)
 {
     switchViews(shell::ViewSwitch::Document);
-    WebBrowser1->load(QUrl::fromLocalFile(content::documentPath(item.target)));
+    navigator_(QUrl::fromLocalFile(content::documentPath(item.target)));
 }
+
+void TForm1::setNavigator(std::function<void(const QUrl &)> navigator) { navigator_ = std::move(navigator); }
 
 void TForm1::startPresentation(const content::PresentationItem &item)
 {

@@ -8,6 +8,8 @@
 
 #include <QMainWindow>
 
+#include <functional>
+
 class QAction;
 class QComboBox;
 class QFrame;
@@ -18,6 +20,7 @@ class QPlainTextEdit;
 class QPushButton;
 class QScrollArea;
 class QToolButton;
+class QUrl;
 class QWebEngineView;
 class TForm2;
 class TGradeSheet;
@@ -51,6 +54,9 @@ public:
 
     // Enables or disables what passing the named test unlocks.
     void enable(const QByteArray &name, bool value);
+
+    // How an address reaches the browser; tests record it instead of loading it.
+    void setNavigator(std::function<void(const QUrl &)> navigator);
 
     // Sets the flags of the views one row of the view table names.
     void switchViews(shell::ViewSwitch trigger);
@@ -117,6 +123,7 @@ private:
     QFrame *frontPanel() const;
     void followFrontView();
     void scrollTo(QWidget *control);
+    void placeBrowser(bool inWindow);
 
 public:
     // Controls the handlers work on, named as in the forms.
@@ -166,4 +173,5 @@ private:
     QWidget *client_ = nullptr;
     QScrollArea *scroller_ = nullptr; // scrolls client_ in a window smaller than the views' layout
     QMetaObject::Connection focusFollower_;
+    std::function<void(const QUrl &)> navigator_;
 };

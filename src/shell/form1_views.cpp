@@ -155,13 +155,13 @@ void TForm1::buildTestView()
 void TForm1::buildContentView()
 {
     Panel1 = makePanel(client_, "Panel1", colors::BtnFace);
-    auto *layout = new QVBoxLayout(Panel1);
-    layout->setContentsMargins(2, 2, 2, 2);
-    WebBrowser1 = new QWebEngineView(Panel1);
+    (new QVBoxLayout(Panel1))->setContentsMargins(2, 2, 2, 2);
+    // The browser stays out of the window, hidden and without a parent, until its
+    // view comes in front (placeBrowser); its page loads all the same.
+    WebBrowser1 = new QWebEngineView;
     WebBrowser1->setObjectName(QStringLiteral("WebBrowser1"));
     WebBrowser1->settings()->setAttribute(QWebEngineSettings::PluginsEnabled, true);
     WebBrowser1->settings()->setAttribute(QWebEngineSettings::PdfViewerEnabled, true);
-    layout->addWidget(WebBrowser1);
 }
 
 void TForm1::buildTestLogView()
