@@ -222,7 +222,10 @@ void TForm1::followFrontView()
     QFrame *front = frontPanel();
     const bool fixedLayout = front == Panel2 || front == Panel3 || front == Panel4 || front == Panel7;
     client_->setMinimumSize(fixedLayout ? QSize(kClientWidth, kClientHeight) : QSize(0, 0));
-    placeBrowser(front == Panel1);
+    // Only a view with a text cursor repaints at idle, so only such a view sends the
+    // browser out; going out costs a new native window, which a user may see flicker.
+    if (front == Panel1 || front == Panel4 || front == Panel7)
+        placeBrowser(front == Panel1);
     QWidget *first = front == Panel4   ? static_cast<QWidget *>(Edit2)
                      : front == Panel2 ? (ComboBox1->isHidden() ? static_cast<QWidget *>(SpeedButton4) : ComboBox1)
                      : front == Panel7 ? static_cast<QWidget *>(Edit3)
@@ -235,8 +238,9 @@ void TForm1::followFrontView()
 
 // The browser is drawn through GL: while it is in the window, every repaint of
 // the window, a text cursor's blink included, is composed through GL, in software
-// on most classroom computers. So it is in the window only while its view is in
-// front; taken out, the window gets a new native window that draws plainly again.
+// on most classroom computers. So it is out of the window while a view with a
+// text cursor is in front; taken out, the window gets a new native window that
+// draws plainly again.
 void TForm1::placeBrowser(bool inWindow)
 {
     if ((WebBrowser1->parentWidget() == Panel1) == inWindow)

@@ -230,7 +230,7 @@ TEST_F(Shell, PdfDocumentLoadsInTheBrowser)
 
 // The browser is drawn through GL: it is in the window only while its view is in
 // front, so the other views repaint plainly; its page stays loaded meanwhile.
-TEST_F(Shell, BrowserIsInTheWindowOnlyWhileItsViewIsInFront)
+TEST_F(Shell, BrowserLeavesTheWindowForTheViewsWithATextCursor)
 {
     start();
     form1->setNavigator([](const QUrl &) {});
