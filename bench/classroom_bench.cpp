@@ -69,7 +69,7 @@ Options parse(const QStringList &args)
     return o;
 }
 
-QByteArray studentName(const Options &o, int k) { return platform::toAnsi(o.prefix + QString::number(k)); }
+QByteArray studentName(const Options &o, int k) { return larendo::platform::toAnsi(o.prefix + QString::number(k)); }
 
 void seed(const QString &folder)
 {
@@ -87,7 +87,7 @@ void seed(const QString &folder)
             writes.append({name, larendo::access::testKey(t), "0"});
     }
     WriteEncodedValues(writes, larendo::access::kUserRegistryFile);
-    platform::saveLines(platform::dataPath(QByteArray("users")), names);
+    larendo::platform::saveLines(larendo::platform::dataPath(QByteArray("users")), names);
 }
 
 // One program of the class: waits for the start, then works; prints
@@ -113,7 +113,7 @@ int runChild(const Options &o)
             SaveGrades(name, grades);
             ++saves;
         }
-    } catch (const platform::PlatformError &e) {
+    } catch (const larendo::platform::PlatformError &e) {
         std::fprintf(stderr, "%s: %s\n", name.constData(), e.what());
     }
     std::printf("done %d %d %.3f\n", registered, saves, timer.nsecsElapsed() / 1e9);

@@ -33,7 +33,7 @@ struct Course {
                 writes.append({name, larendo::access::testKey(t), QByteArray::number(t % 6)});
         }
         larendo::access::WriteEncodedValues(writes, larendo::access::kUserRegistryFile);
-        platform::saveLines(platform::dataPath(QByteArray("users")), names);
+        larendo::platform::saveLines(larendo::platform::dataPath(QByteArray("users")), names);
     }
 };
 

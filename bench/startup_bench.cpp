@@ -21,7 +21,7 @@ namespace {
 void CreateWindowsAndLoadStartPage(benchmark::State &state)
 {
     for (auto _ : state) {
-        const shell::ProgramWindows windows = shell::createWindows(QDir::currentPath());
+        const larendo::shell::ProgramWindows windows = larendo::shell::createWindows(QDir::currentPath());
         QSignalSpy loaded(windows.form1->WebBrowser1, &QWebEngineView::loadFinished);
         TForm3 form3(windows.form1.get());
         if (!loaded.wait(10000) || !loaded.first().first().toBool())
@@ -37,12 +37,12 @@ void FillChooserWith100000Names(benchmark::State &state)
     QList<QByteArray> names;
     for (int u = 0; u < 100000; ++u)
         names.append("student" + QByteArray::number(u));
-    platform::saveLines(dir.path() + QStringLiteral("/users"), names);
+    larendo::platform::saveLines(dir.path() + QStringLiteral("/users"), names);
     const QString previous = QDir::currentPath();
     QDir::setCurrent(dir.path());
     for (auto _ : state) {
         QComboBox chooser;
-        platform::setComboItems(&chooser, larendo::access::loadUserNames());
+        larendo::platform::setComboItems(&chooser, larendo::access::loadUserNames());
         benchmark::DoNotOptimize(chooser.count());
     }
     QDir::setCurrent(previous);
@@ -56,7 +56,7 @@ BENCHMARK(CreateWindowsAndLoadStartPage)->Unit(benchmark::kMillisecond)->Iterati
 int main(int argc, char **argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    platform::prepareApplication();
+    larendo::platform::prepareApplication();
     QApplication app(argc, argv);
     Q_INIT_RESOURCE(resources);
     QDir::setCurrent(QStringLiteral(LARENDO_COURSE_DIR));

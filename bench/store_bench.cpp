@@ -93,14 +93,14 @@ void ScanInMemory(benchmark::State &state)
     f.open(QIODevice::ReadOnly);
     const QByteArray content = f.readAll();
     for (auto _ : state)
-        benchmark::DoNotOptimize(platform::iniValue(content, kNearEnd, "test12"));
+        benchmark::DoNotOptimize(larendo::platform::iniValue(content, kNearEnd, "test12"));
 }
 
 void ResolvePath(benchmark::State &state)
 {
     course();
     for (auto _ : state)
-        benchmark::DoNotOptimize(platform::dataPath(QByteArray(larendo::access::kUserRegistryFile)));
+        benchmark::DoNotOptimize(larendo::platform::dataPath(QByteArray(larendo::access::kUserRegistryFile)));
 }
 
 struct Wanted {

@@ -39,7 +39,7 @@ void BM_BuildTestFile(benchmark::State &state)
         state.PauseTiming();
         QFile::remove(dir.path() + QStringLiteral("/test1.ini")); // a fresh build each time
         state.ResumeTiming();
-        const larendo::testing::BuildResult result = larendo::testing::buildTestFile(lines, "\\test1.ini");
+        const larendo::quiz::BuildResult result = larendo::quiz::buildTestFile(lines, "\\test1.ini");
         if (!result.ok)
             state.SkipWithError("source refused");
     }

@@ -61,10 +61,10 @@ BENCHMARK(OpenTestLog)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMil
 int main(int argc, char **argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    platform::prepareApplication();
+    larendo::platform::prepareApplication();
     QApplication app(argc, argv);
     Q_INIT_RESOURCE(resources);
-    platform::installFontSubstitutes();
+    larendo::platform::installFontSubstitutes();
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     return 0;

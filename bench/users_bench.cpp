@@ -48,7 +48,7 @@ struct Course {
         QFile out(dir.path() + QStringLiteral("/users.ini"));
         out.open(QIODevice::WriteOnly);
         out.write(ini);
-        platform::saveLines(platform::dataPath(QByteArray("users")), names);
+        larendo::platform::saveLines(larendo::platform::dataPath(QByteArray("users")), names);
     }
     QString file() const { return dir.path() + QStringLiteral("/users.ini"); }
 };

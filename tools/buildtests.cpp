@@ -36,19 +36,19 @@ int main(int argc, char **argv)
         const QString base = QFileInfo(name).completeBaseName();
         try {
             // In whichever encoding an editor saved it, as the authoring window reads it.
-            const larendo::admin::SourceLines text = larendo::admin::readSourceText(platform::readWholeFile(source));
+            const larendo::admin::SourceLines text = larendo::admin::readSourceText(larendo::platform::readWholeFile(source));
             QFile::remove(target + u'/' + base + QStringLiteral(".ini"));
             // The store names files from the current directory.
             QDir::setCurrent(target);
-            const larendo::testing::BuildResult result =
-                larendo::testing::buildTestFile(text.lines, "\\" + platform::toAnsi(base) + ".ini", text.problems);
+            const larendo::quiz::BuildResult result =
+                larendo::quiz::buildTestFile(text.lines, "\\" + larendo::platform::toAnsi(base) + ".ini", text.problems);
             if (!result.ok) {
                 std::fprintf(stderr, "%s:\n%s\n", qPrintable(source), qPrintable(result.problemText()));
                 ++failures;
                 continue;
             }
             std::printf("%s.ini: %d questions\n", qPrintable(base), result.questionCount);
-        } catch (const platform::PlatformError &e) {
+        } catch (const larendo::platform::PlatformError &e) {
             std::fprintf(stderr, "%s: %s\n", qPrintable(source), qPrintable(e.message()));
             ++failures;
         }

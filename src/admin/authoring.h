@@ -37,7 +37,7 @@ enum class BuildOutcome {
 
 struct AuthoringResult {
     BuildOutcome outcome = BuildOutcome::BadName;
-    larendo::testing::BuildResult build; // when Refused, Cancelled or Built
+    larendo::quiz::BuildResult build; // when Refused, Cancelled or Built
     QString testFile;                    // full path of the file written (or kept)
     SourceEncoding encoding = SourceEncoding::Windows1251;
     bool answerLines = false;            // the source was an "ANSWER: X" bank
@@ -58,7 +58,7 @@ QString builtText(const AuthoringResult &result);
 
 // The error box's text for a refused source: the problems by line number,
 // the first fifteen of them and their count when there are more.
-QString refusalText(const larendo::testing::BuildResult &build);
+QString refusalText(const larendo::quiz::BuildResult &build);
 
 // ---- putting a built test into the course
 

@@ -9,7 +9,7 @@
 #include <QFileInfo>
 #include <QPushButton>
 
-using namespace platform;
+using namespace larendo::platform;
 
 namespace {
 constexpr int kWidth = 640;

@@ -9,7 +9,7 @@ class QLineEdit;
 class QPushButton;
 class QFrame;
 
-namespace platform {
+namespace larendo::platform {
 class ClickableLineEdit;
 }
 
@@ -30,7 +30,7 @@ public:
 
     QFrame *Panel1 = nullptr;
     QLineEdit *Edit9 = nullptr;
-    platform::ClickableLineEdit *Edit10 = nullptr;
+    larendo::platform::ClickableLineEdit *Edit10 = nullptr;
     QPushButton *Button1 = nullptr;
     QPushButton *Button2 = nullptr;
     QPushButton *Button3 = nullptr;

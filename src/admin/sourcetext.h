@@ -30,7 +30,7 @@ QString encodingName(SourceEncoding encoding);
 
 struct SourceLines {
     QList<QByteArray> lines;                          // Windows-1251, native layout
-    QList<larendo::testing::SourceProblem> problems; // found while reading; they refuse the source
+    QList<larendo::quiz::SourceProblem> problems; // found while reading; they refuse the source
     SourceEncoding encoding = SourceEncoding::Windows1251;
     bool answerLines = false;                         // the "ANSWER: X" kind
 };

@@ -7,7 +7,7 @@
 #include <QLabel>
 #include <QPushButton>
 
-using namespace platform;
+using namespace larendo::platform;
 
 TOKRightDlg::TOKRightDlg(QWidget *parent) : QDialog(parent)
 {

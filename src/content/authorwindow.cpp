@@ -2,7 +2,7 @@
 
 #include "platform/widgets.h"
 
-using namespace platform;
+using namespace larendo::platform;
 
 TForm5::TForm5(QWidget *parent) : QWidget(parent, Qt::Window)
 {

@@ -3,13 +3,13 @@
 #include "platform/codec.h"
 #include "platform/paths.h"
 
-namespace content {
+namespace larendo::content {
 
-QString documentPath(const char *target) { return platform::dataPath(QByteArray(target)); }
+QString documentPath(const char *target) { return larendo::platform::dataPath(QByteArray(target)); }
 
 QByteArray commandLineBytes(const PresentationItem &item)
 {
-    return platform::toAnsi(QString::fromUtf8(item.commandLine));
+    return larendo::platform::toAnsi(QString::fromUtf8(item.commandLine));
 }
 
-} // namespace content
+} // namespace larendo::content

@@ -6,7 +6,7 @@
 
 #include <span>
 
-namespace content {
+namespace larendo::content {
 
 struct DocumentItem {
     const char *item;   // object name of the menu item
@@ -100,4 +100,4 @@ QString documentPath(const char *target);
 // The command line in the program's Windows-1251 bytes.
 QByteArray commandLineBytes(const PresentationItem &item);
 
-} // namespace content
+} // namespace larendo::content

@@ -1,6 +1,6 @@
 #include "clock.h"
 
-namespace platform {
+namespace larendo::platform {
 
 namespace {
 std::function<QDateTime()> &clockHook()
@@ -14,4 +14,4 @@ QDateTime now() { return clockHook() ? clockHook()() : QDateTime::currentDateTim
 
 void setClock(std::function<QDateTime()> clock) { clockHook() = std::move(clock); }
 
-} // namespace platform
+} // namespace larendo::platform

@@ -5,9 +5,9 @@
 
 #include <functional>
 
-namespace platform {
+namespace larendo::platform {
 
 QDateTime now();
 void setClock(std::function<QDateTime()> clock); // an empty function restores the system clock
 
-} // namespace platform
+} // namespace larendo::platform

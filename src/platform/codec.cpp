@@ -5,7 +5,7 @@
 
 #include <array>
 
-namespace platform {
+namespace larendo::platform {
 
 namespace {
 
@@ -91,4 +91,4 @@ bool equalsIgnoreCaseAnsi(const char *a, qsizetype aLen, const char *b, qsizetyp
     return true;
 }
 
-} // namespace platform
+} // namespace larendo::platform

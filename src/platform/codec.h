@@ -6,7 +6,7 @@
 #include <QString>
 #include <QStringList>
 
-namespace platform {
+namespace larendo::platform {
 
 QString fromAnsi(const QByteArray &bytes);
 
@@ -34,4 +34,4 @@ inline bool equalsIgnoreCaseAnsi(const QByteArray &a, const QByteArray &b)
     return equalsIgnoreCaseAnsi(a.constData(), a.size(), b.constData(), b.size());
 }
 
-} // namespace platform
+} // namespace larendo::platform

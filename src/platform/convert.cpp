@@ -5,7 +5,7 @@
 
 #include <limits>
 
-namespace platform {
+namespace larendo::platform {
 
 std::optional<int> intOf(const QByteArray &text)
 {
@@ -37,4 +37,4 @@ int toInt(const QByteArray &text)
     return *value;
 }
 
-} // namespace platform
+} // namespace larendo::platform

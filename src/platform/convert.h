@@ -3,7 +3,7 @@
 
 #include <optional>
 
-namespace platform {
+namespace larendo::platform {
 
 // Decimal text to a 32-bit integer: optional blanks in front, an optional
 // sign, digits, nothing after. Raises "'<text>' is not a valid integer value".
@@ -12,4 +12,4 @@ int toInt(const QByteArray &text);
 // The same conversion for a text that may well be no integer: nothing then.
 std::optional<int> intOf(const QByteArray &text);
 
-} // namespace platform
+} // namespace larendo::platform

@@ -16,7 +16,7 @@
 #define LARENDO_BUNDLED_COURSE "../share/larendo/course"
 #endif
 
-namespace platform {
+namespace larendo::platform {
 
 namespace {
 
@@ -141,4 +141,4 @@ CourseFolderChoice enterCourseFolder(const QStringList &arguments, const CourseF
     return choice;
 }
 
-} // namespace platform
+} // namespace larendo::platform

@@ -7,7 +7,7 @@
 #include <QString>
 #include <QStringList>
 
-namespace platform {
+namespace larendo::platform {
 
 // A course folder holds a "data" folder, in any letter case.
 bool isCourseFolder(const QString &folder);
@@ -41,4 +41,4 @@ void copyCourse(const QString &from, const QString &to);
 // directory as it was.
 CourseFolderChoice enterCourseFolder(const QStringList &arguments, const CourseFolderPlaces &places);
 
-} // namespace platform
+} // namespace larendo::platform

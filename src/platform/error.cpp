@@ -1,6 +1,6 @@
 #include "error.h"
 
-namespace platform {
+namespace larendo::platform {
 
 const char *PlatformError::what() const noexcept
 {
@@ -11,4 +11,4 @@ const char *PlatformError::what() const noexcept
 
 void raise(const QString &message) { throw PlatformError(message); }
 
-} // namespace platform
+} // namespace larendo::platform

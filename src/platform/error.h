@@ -4,7 +4,7 @@
 #include <QString>
 #include <exception>
 
-namespace platform {
+namespace larendo::platform {
 
 class PlatformError : public std::exception {
 public:
@@ -19,4 +19,4 @@ private:
 
 [[noreturn]] void raise(const QString &message);
 
-} // namespace platform
+} // namespace larendo::platform

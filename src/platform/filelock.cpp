@@ -31,7 +31,7 @@
 // boot id; we add a token line), so earlier versions of the program that use
 // QLockFile on the same folder still see a held lock as held.
 
-namespace platform {
+namespace larendo::platform {
 
 namespace {
 
@@ -280,4 +280,4 @@ void withFileLock(const QString &fullPath, const std::function<void()> &change)
     change();
 }
 
-} // namespace platform
+} // namespace larendo::platform

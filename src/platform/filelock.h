@@ -15,7 +15,7 @@
 #include <chrono>
 #include <functional>
 
-namespace platform {
+namespace larendo::platform {
 
 // Runs change while holding the lock of fullPath. Raises "Unable to write to
 // <fullPath>" when no lock can be made in that folder at all (missing,
@@ -52,4 +52,4 @@ using LockCreator = std::function<bool(const QString &lockPath, const QByteArray
 void setLockCreator(LockCreator creator); // empty restores the real one
 bool createLockFile(const QString &lockPath, const QByteArray &content);
 
-} // namespace platform
+} // namespace larendo::platform

@@ -11,7 +11,7 @@
 
 #include <cstring>
 
-namespace platform {
+namespace larendo::platform {
 
 namespace {
 
@@ -449,4 +449,4 @@ void eraseIniSection(const QString &fullPath, const QByteArray &section)
     replaceWhole(fullPath, content);
 }
 
-} // namespace platform
+} // namespace larendo::platform

@@ -18,7 +18,7 @@
 
 #include <optional>
 
-namespace platform {
+namespace larendo::platform {
 
 std::optional<QByteArray> iniValue(const QByteArray &content, const QByteArray &section,
                                    const QByteArray &key);
@@ -72,4 +72,4 @@ void writeIniValue(const QString &fullPath, const QByteArray &section, const QBy
 void writeIniValues(const QString &fullPath, const QList<IniWrite> &writes);
 void eraseIniSection(const QString &fullPath, const QByteArray &section);
 
-} // namespace platform
+} // namespace larendo::platform

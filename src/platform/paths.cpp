@@ -5,7 +5,7 @@
 #include <QDir>
 #include <QFileInfo>
 
-namespace platform {
+namespace larendo::platform {
 
 namespace {
 
@@ -67,4 +67,4 @@ QString dataPath(const QString &path)
 
 QString dataPath(const QByteArray &path) { return dataPath(fromAnsi(path)); }
 
-} // namespace platform
+} // namespace larendo::platform

@@ -6,7 +6,7 @@
 #include <QByteArray>
 #include <QString>
 
-namespace platform {
+namespace larendo::platform {
 
 // Joins the current directory (read at the moment of the call) and a path in
 // Windows-1251 as the program holds it:
@@ -25,4 +25,4 @@ QString dataPath(const QString &path);
 // Resolves an existing-or-new native path component by component as above.
 QString resolveIgnoringCase(const QString &nativePath);
 
-} // namespace platform
+} // namespace larendo::platform

@@ -11,7 +11,7 @@
 #include <cerrno>
 #include <cstring>
 
-namespace platform {
+namespace larendo::platform {
 
 namespace {
 
@@ -163,4 +163,4 @@ bool fileExists(const QString &fullPath)
     return info.exists() && !info.isDir();
 }
 
-} // namespace platform
+} // namespace larendo::platform

@@ -11,7 +11,7 @@
 #include <QList>
 #include <QString>
 
-namespace platform {
+namespace larendo::platform {
 
 // Splits at CR LF, lone CR and lone LF; a last line without an end counts.
 QList<QByteArray> splitLines(const QByteArray &content);
@@ -46,4 +46,4 @@ void appendLine(const QString &fullPath, const QByteArray &line);
 
 bool fileExists(const QString &fullPath);
 
-} // namespace platform
+} // namespace larendo::platform

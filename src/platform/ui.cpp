@@ -17,7 +17,7 @@
 #include <QStandardPaths>
 #include <QUrl>
 
-namespace platform {
+namespace larendo::platform {
 
 namespace {
 
@@ -206,4 +206,4 @@ void installLockWaitFeedback()
     });
 }
 
-} // namespace platform
+} // namespace larendo::platform

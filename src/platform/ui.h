@@ -15,7 +15,7 @@
 class QPrinter;
 class QWidget;
 
-namespace platform {
+namespace larendo::platform {
 
 // Caption of the default error box.
 inline const QString kApplicationTitle = QStringLiteral("Ларендо");
@@ -107,4 +107,4 @@ void installLockWaitFeedback();
 // The document of a command line "program /switch document" (empty when none).
 QByteArray documentOfCommandLine(const QByteArray &commandLine);
 
-} // namespace platform
+} // namespace larendo::platform

@@ -9,7 +9,7 @@
 #include <unistd.h>
 #endif
 
-namespace platform {
+namespace larendo::platform {
 
 namespace {
 
@@ -144,4 +144,4 @@ bool replaceFile(const QString &fullPath, const QByteArray &content, QString *re
 
 void adoptFolderMode(int fd, const QString &fullPath) { adoptFolderGroup(fd, fullPath); }
 
-} // namespace platform
+} // namespace larendo::platform

@@ -5,7 +5,7 @@
 #include <QByteArray>
 #include <QString>
 
-namespace platform {
+namespace larendo::platform {
 
 // The largest data file read whole; a larger one is refused, never read.
 inline constexpr qint64 kDataFileLimit = 64LL * 1024 * 1024;
@@ -40,4 +40,4 @@ bool replaceFile(const QString &fullPath, const QByteArray &content, QString *re
 // gives them; for writers that create files by other means (appending).
 void adoptFolderMode(int fd, const QString &fullPath);
 
-} // namespace platform
+} // namespace larendo::platform

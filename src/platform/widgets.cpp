@@ -26,7 +26,7 @@
 
 #include <unistd.h>
 
-namespace platform {
+namespace larendo::platform {
 
 QFont formFont(const char *family, int pixelHeight, bool bold, bool italic)
 {
@@ -669,4 +669,4 @@ void LineView::contextMenuEvent(QContextMenuEvent *event)
     menu.exec(event->globalPos());
 }
 
-} // namespace platform
+} // namespace larendo::platform

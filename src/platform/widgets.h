@@ -18,7 +18,7 @@
 class QKeyEvent;
 class QMenuBar;
 
-namespace platform {
+namespace larendo::platform {
 
 namespace colors {
 inline const QColor SkyBlue(166, 202, 240);
@@ -201,4 +201,4 @@ private:
     Spot anchor_, caret_;
 };
 
-} // namespace platform
+} // namespace larendo::platform

@@ -27,12 +27,12 @@ class TGradeSheet;
 class TOKRightDlg;
 class TForm5;
 
-namespace content {
+namespace larendo::content {
 struct DocumentItem;
 struct PresentationItem;
-} // namespace content
+} // namespace larendo::content
 
-namespace platform {
+namespace larendo::platform {
 class DblClickRadioButton;
 class LineView;
 }
@@ -46,8 +46,8 @@ public:
     // The windows created after this one (start-up order).
     void setSecondaryWindows(TForm2 *authoring, TOKRightDlg *about, TForm5 *author);
 
-    shell::RunState &runState() { return state_; }
-    const shell::RunState &runState() const { return state_; }
+    larendo::shell::RunState &runState() { return state_; }
+    const larendo::shell::RunState &runState() const { return state_; }
 
     // The menu item of that object name (exact), or nullptr.
     QAction *menuItem(const char *name) const;
@@ -59,7 +59,7 @@ public:
     void setNavigator(std::function<void(const QUrl &)> navigator);
 
     // Sets the flags of the views one row of the view table names.
-    void switchViews(shell::ViewSwitch trigger);
+    void switchViews(larendo::shell::ViewSwitch trigger);
 
     // Handlers of the window itself.
     void FormCreate();
@@ -70,8 +70,8 @@ public:
     void ReadAdminSettings();
 
     // Course content.
-    void openDocument(const content::DocumentItem &item);
-    void startPresentation(const content::PresentationItem &item);
+    void openDocument(const larendo::content::DocumentItem &item);
+    void startPresentation(const larendo::content::PresentationItem &item);
     void N26Click();
     void N15Click();
 
@@ -108,7 +108,7 @@ protected:
 
 private:
     void buildMenu();
-    void connectMenuItem(QAction *action, const shell::MenuEntry &entry);
+    void connectMenuItem(QAction *action, const larendo::shell::MenuEntry &entry);
     void fitMenuToWidth();
     void buildViews();
     void buildProgressView();
@@ -118,7 +118,7 @@ private:
     void buildSettingsView();
     void buildSignInView();
     void layoutViews();
-    QFrame *panel(shell::View view) const;
+    QFrame *panel(larendo::shell::View view) const;
     void setMenuVisible(const char *name, bool visible);
     QFrame *frontPanel() const;
     void followFrontView();
@@ -139,8 +139,8 @@ public:
     QLabel *Label49 = nullptr; // "Вопрос N из M" of the test view
     QLabel *GradeLabels[13] = {}; // [1] ... [12]: Label18 ... Label29
     QPlainTextEdit *Memo1 = nullptr;
-    platform::LineView *Memo2 = nullptr;
-    platform::DblClickRadioButton *RadioButtons[7] = {}; // [1] ... [6]: RadioButton1 ... RadioButton6
+    larendo::platform::LineView *Memo2 = nullptr;
+    larendo::platform::DblClickRadioButton *RadioButtons[7] = {}; // [1] ... [6]: RadioButton1 ... RadioButton6
     QPushButton *Button2 = nullptr;
 
 private:
@@ -165,7 +165,7 @@ private:
     // Helpers of the administration handlers (form1_admin.cpp).
     TGradeSheet *gradeSheet_ = nullptr; // made at its first opening, kept afterwards
 
-    shell::RunState state_;
+    larendo::shell::RunState state_;
     bool shownOnce_ = false;
     TForm2 *form2_ = nullptr;
     TOKRightDlg *aboutDialog_ = nullptr;

@@ -30,7 +30,7 @@ bool TForm1::testViewInFront() const
     return true;
 }
 
-QByteArray TForm1::currentTestFile() const { return testing::testFileOf(state_.CurrentTest); }
+QByteArray TForm1::currentTestFile() const { return quiz::testFileOf(state_.CurrentTest); }
 
 void TForm1::testClick(const QByteArray &itemName)
 {
@@ -41,8 +41,8 @@ void TForm1::testClick(const QByteArray &itemName)
 void TForm1::Button2Click()
 {
     // A test that cannot be taken to its end is not begun: the student keeps the menus.
-    if (const QString problem = testing::startProblem(currentTestFile()); !problem.isEmpty()) {
-        platform::reportError(problem);
+    if (const QString problem = quiz::startProblem(currentTestFile()); !problem.isEmpty()) {
+        larendo::platform::reportError(problem);
         return;
     }
     state_.Tag = 1;
@@ -50,10 +50,10 @@ void TForm1::Button2Click()
     state_.WrongQuestions.clear();
     // The question box takes the test view's colour; its viewport paints the Base role.
     QPalette palette = Memo1->palette();
-    palette.setColor(QPalette::Base, platform::colors::SkyBlue);
+    palette.setColor(QPalette::Base, larendo::platform::colors::SkyBlue);
     Memo1->setPalette(palette);
-    platform::setBackground(Memo1->viewport(), platform::colors::SkyBlue);
-    switchViews(shell::ViewSwitch::TestStart);
+    larendo::platform::setBackground(Memo1->viewport(), larendo::platform::colors::SkyBlue);
+    switchViews(larendo::shell::ViewSwitch::TestStart);
     setMenuVisible("Ni", false);
     setMenuVisible("N0", false);
     testRunning_ = true;
@@ -62,11 +62,11 @@ void TForm1::Button2Click()
 
 void TForm1::showQuestion(int number)
 {
-    const testing::Question question = testing::readQuestion(currentTestFile(), number);
-    Memo1->setPlainText(platform::fromAnsi(question.text));
+    const quiz::Question question = quiz::readQuestion(currentTestFile(), number);
+    Memo1->setPlainText(larendo::platform::fromAnsi(question.text));
     for (int i = 1; i <= 5; ++i) {
         const QByteArray &answer = question.answers[i - 1];
-        RadioButtons[i]->setText(platform::fromAnsi(answer));
+        RadioButtons[i]->setText(larendo::platform::fromAnsi(answer));
         // A question with fewer answers shows neither the button nor the letter of a missing one.
         const bool present = !answer.isEmpty();
         RadioButtons[i]->setVisible(present);
@@ -75,7 +75,7 @@ void TForm1::showQuestion(int number)
         // A mark left from the question before would answer this one by accident.
         RadioButtons[i]->unmark();
     }
-    Label49->setText(QStringLiteral("Вопрос %1 из %2").arg(number).arg(testing::readQuestionTotal(currentTestFile())));
+    Label49->setText(QStringLiteral("Вопрос %1 из %2").arg(number).arg(quiz::readQuestionTotal(currentTestFile())));
     for (int i = 1; i <= 5; ++i) {
         if (!RadioButtons[i]->isHidden()) {
             RadioButtons[i]->setFocus(Qt::OtherFocusReason);
@@ -90,10 +90,10 @@ bool TForm1::answerKey(QKeyEvent *event)
     if (!testRunning_ || event->isAutoRepeat()
         || (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)))
         return false;
-    const int number = testing::answerOfKey(event->key(), event->text());
+    const int number = quiz::answerOfKey(event->key(), event->text());
     if (number == 0 || RadioButtons[number]->isHidden())
         return false;
-    platform::guarded([&] { RadioButtonDblClick(number); });
+    larendo::platform::guarded([&] { RadioButtonDblClick(number); });
     return true;
 }
 
@@ -107,10 +107,10 @@ void TForm1::RadioButton6DblClick()
 {
     if (!testRunning_)
         return; // no run on screen: nothing to answer
-    const testing::AnswerOutcome outcome = testing::answerStep(currentTestFile(), state_.ChosenAnswer, state_.Tag,
+    const quiz::AnswerOutcome outcome = quiz::answerStep(currentTestFile(), state_.ChosenAnswer, state_.Tag,
                                                                state_.CorrectCount, state_.QuestionTotal,
                                                                &state_.WrongQuestions);
-    if (outcome == testing::AnswerOutcome::NextQuestion)
+    if (outcome == quiz::AnswerOutcome::NextQuestion)
         showQuestion(state_.Tag);
     else
         gradeRun();
@@ -118,14 +118,14 @@ void TForm1::RadioButton6DblClick()
 
 void TForm1::gradeRun()
 {
-    state_.ScorePercent = testing::scorePercent(state_.CorrectCount, state_.QuestionTotal);
-    state_.GradeValue = testing::gradeFor(state_.CorrectCount, state_.QuestionTotal);
-    const int index = testing::testIndex(state_.CurrentTest);
+    state_.ScorePercent = quiz::scorePercent(state_.CorrectCount, state_.QuestionTotal);
+    state_.GradeValue = quiz::gradeFor(state_.CorrectCount, state_.QuestionTotal);
+    const int index = quiz::testIndex(state_.CurrentTest);
     if (index > 0)
         state_.Grades[index] = static_cast<std::uint8_t>(state_.GradeValue);
     // The grade goes to users.ini first; a log or file that fails does not hold the student in the test.
-    const testing::RunRecord record = testing::recordFinishedRun(state_.CurrentUser, state_.CurrentTest,
-                                                                 state_.GradeValue, state_.TestLogPath, platform::now());
+    const quiz::RunRecord record = quiz::recordFinishedRun(state_.CurrentUser, state_.CurrentTest,
+                                                                 state_.GradeValue, state_.TestLogPath, larendo::platform::now());
     testRunning_ = false;
     tellResult();
     NiClick();
@@ -136,17 +136,17 @@ void TForm1::gradeRun()
         }
     }
     if (const QString problem = record.problemText(); !problem.isEmpty())
-        platform::showBox(this, platform::MessageKind::Warning, problem);
+        larendo::platform::showBox(this, larendo::platform::MessageKind::Warning, problem);
 }
 
 // One box with the count, the share, the grade and the questions gone wrong,
 // before the progress view takes over; the correct answers stay unsaid.
 void TForm1::tellResult()
 {
-    const testing::RunResult result{state_.CurrentTest, state_.CorrectCount, state_.QuestionTotal, state_.GradeValue,
+    const quiz::RunResult result{state_.CurrentTest, state_.CorrectCount, state_.QuestionTotal, state_.GradeValue,
                                     state_.WrongQuestions};
-    platform::showMessage(this, {platform::MessageKind::Information, QStringLiteral("Результат тестирования"),
-                                 testing::resultMessage(result), platform::MessageButtons::Ok});
+    larendo::platform::showMessage(this, {larendo::platform::MessageKind::Information, QStringLiteral("Результат тестирования"),
+                                 quiz::resultMessage(result), larendo::platform::MessageButtons::Ok});
 }
 
 void TForm1::abandonRun()
@@ -164,20 +164,20 @@ void TForm1::showGrades()
 
 void TForm1::NiClick()
 {
-    switchViews(shell::ViewSwitch::Progress);
-    Label5->setText(platform::fromAnsi(state_.CurrentUser));
+    switchViews(larendo::shell::ViewSwitch::Progress);
+    Label5->setText(larendo::platform::fromAnsi(state_.CurrentUser));
     showGrades();
 }
 
 void TForm1::ComboBox1Select()
 {
-    access::LoadGrades(platform::toAnsi(ComboBox1->currentText()), state_.Grades);
+    access::LoadGrades(larendo::platform::toAnsi(ComboBox1->currentText()), state_.Grades);
     showGrades();
 }
 
 void TForm1::SpeedButton4Click()
 {
-    switchViews(shell::ViewSwitch::ProgressBack);
+    switchViews(larendo::shell::ViewSwitch::ProgressBack);
     setMenuVisible("Ni", true);
     setMenuVisible("N0", true);
 }

@@ -15,7 +15,7 @@
 #include <QWebEngineSettings>
 #include <QWebEngineView>
 
-using namespace platform;
+using namespace larendo::platform;
 
 namespace {
 

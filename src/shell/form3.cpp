@@ -4,7 +4,7 @@
 
 #include <QTimer>
 
-using namespace platform;
+using namespace larendo::platform;
 
 namespace {
 constexpr int kWidth = 612;

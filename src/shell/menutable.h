@@ -9,7 +9,7 @@
 
 class TForm1;
 
-namespace shell {
+namespace larendo::shell {
 
 // A handler of the main window.
 using MenuHandler = void (TForm1::*)();
@@ -54,4 +54,4 @@ struct MenuEntry {
 
 std::span<const MenuEntry> menuTable();
 
-} // namespace shell
+} // namespace larendo::shell

@@ -8,7 +8,7 @@
 #include <array>
 #include <cstdint>
 
-namespace shell {
+namespace larendo::shell {
 
 struct RunState {
     QByteArray CurrentUser;               // name of the signed-in user, as typed
@@ -35,4 +35,4 @@ struct RunState {
     QList<int> WrongQuestions;             // numbers of the questions answered wrongly, for the result
 };
 
-} // namespace shell
+} // namespace larendo::shell

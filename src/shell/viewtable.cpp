@@ -1,6 +1,6 @@
 #include "viewtable.h"
 
-namespace shell {
+namespace larendo::shell {
 
 namespace {
 
@@ -48,4 +48,4 @@ const char *panelName(View view)
     return "";
 }
 
-} // namespace shell
+} // namespace larendo::shell

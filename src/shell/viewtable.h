@@ -4,7 +4,7 @@
 #include <vector>
 #include <span>
 
-namespace shell {
+namespace larendo::shell {
 
 // The views, numbered as their panels.
 enum class View { Panel1 = 1, Panel2 = 2, Panel3 = 3, Panel4 = 4, Panel6 = 6, Panel7 = 7 };
@@ -37,4 +37,4 @@ const ViewSwitchRow &viewSwitchRow(ViewSwitch trigger);
 // Object name of a view's panel ("Panel4").
 const char *panelName(View view);
 
-} // namespace shell
+} // namespace larendo::shell

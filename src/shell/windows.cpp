@@ -1,6 +1,6 @@
 #include "windows.h"
 
-namespace shell {
+namespace larendo::shell {
 
 ProgramWindows createWindows(const QString &courseFolder)
 {
@@ -14,4 +14,4 @@ ProgramWindows createWindows(const QString &courseFolder)
     return w;
 }
 
-} // namespace shell
+} // namespace larendo::shell

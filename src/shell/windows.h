@@ -11,7 +11,7 @@
 
 #include <memory>
 
-namespace shell {
+namespace larendo::shell {
 
 struct ProgramWindows {
     // Destroyed in reverse order: the secondary windows before the main
@@ -25,4 +25,4 @@ struct ProgramWindows {
 // courseFolder is what the about dialog names as the course in use.
 ProgramWindows createWindows(const QString &courseFolder);
 
-} // namespace shell
+} // namespace larendo::shell

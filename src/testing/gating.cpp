@@ -2,7 +2,7 @@
 
 #include <QList>
 
-namespace larendo::testing {
+namespace larendo::quiz {
 
 namespace {
 
@@ -28,4 +28,4 @@ QList<QByteArray> unlockedBy(const QByteArray &testName)
     return {};
 }
 
-} // namespace larendo::testing
+} // namespace larendo::quiz

@@ -5,7 +5,7 @@
 
 #include <span>
 
-namespace larendo::testing {
+namespace larendo::quiz {
 
 // One list per test: its first string is the number of strings in the list,
 // itself included; the others name components of the main window, in lower
@@ -19,4 +19,4 @@ struct UnlockList {
 // name; "test10" has no list), as many as its count says.
 QList<QByteArray> unlockedBy(const QByteArray &testName);
 
-} // namespace larendo::testing
+} // namespace larendo::quiz

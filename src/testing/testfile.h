@@ -7,7 +7,7 @@
 #include <QList>
 #include <QString>
 
-namespace larendo::testing {
+namespace larendo::quiz {
 
 struct SourceProblem {
     int line = 0;   // 1-based line number in the source text; 0 for the text as a whole
@@ -93,4 +93,4 @@ QString tooFewQuestions(const QByteArray &testFile, int count);
 // the file by its full path.
 QString startProblem(const QByteArray &testFile);
 
-} // namespace larendo::testing
+} // namespace larendo::quiz

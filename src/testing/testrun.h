@@ -6,7 +6,7 @@
 #include <QList>
 #include <QString>
 
-namespace larendo::testing {
+namespace larendo::quiz {
 
 // Index of a test into the grades: "test1" ... "test9" give 1 ... 9, "test10"
 // gives 10 (a name of six characters: 10 plus its sixth digit). 0 for a name
@@ -84,4 +84,4 @@ struct RunRecord {
 RunRecord recordFinishedRun(const QByteArray &user, const QByteArray &testName, int grade, const QByteArray &logPath,
                             const QDateTime &at);
 
-} // namespace larendo::testing
+} // namespace larendo::quiz

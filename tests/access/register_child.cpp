@@ -67,7 +67,7 @@ int main(int argc, char **argv)
             registerAll(argv[2], std::atoi(argv[3]), true);
         else
             registerAll(argv[1], std::atoi(argv[2]), false);
-    } catch (const platform::PlatformError &e) {
+    } catch (const larendo::platform::PlatformError &e) {
         std::fprintf(stderr, "%s\n", e.what());
         return 1;
     }

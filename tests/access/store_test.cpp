@@ -77,12 +77,12 @@ TEST_F(Store, RefusesValuesThatCannotStayOnOneLine)
         try {
             WriteEncodedValue("a", "k", QByteArray("x") + bad, larendo::access::kUserRegistryFile);
             ADD_FAILURE() << "written";
-        } catch (const platform::PlatformError &e) {
+        } catch (const larendo::platform::PlatformError &e) {
             EXPECT_TRUE(e.message().contains(QStringLiteral("\"k\""))) << e.message().toStdString();
             EXPECT_TRUE(e.message().contains(QStringLiteral("\"a\"")));
         }
         EXPECT_THROW(WriteEncodedValues({{"a", "j", "fine"}, {"a", "k", QByteArray(1, bad)}}, larendo::access::kUserRegistryFile),
-                     platform::PlatformError);
+                     larendo::platform::PlatformError);
     }
     EXPECT_EQ(readFile(QStringLiteral("users.ini")), QByteArray("[a]\r\nk=1\r\n"));
 }
@@ -114,7 +114,7 @@ TEST_F(Store, FailedWriteRaisesThePlatformText)
     try {
         WriteEncodedValue("s", "k", "v", "\\missing\\t.ini");
         FAIL();
-    } catch (const platform::PlatformError &e) {
+    } catch (const larendo::platform::PlatformError &e) {
         EXPECT_EQ(e.message(), QStringLiteral("Unable to write to ") + QDir::toNativeSeparators(path(QStringLiteral("missing/t.ini"))));
     }
 }

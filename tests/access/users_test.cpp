@@ -160,7 +160,7 @@ TEST_F(Users, GradesAndSignInChecks)
     WriteEncodedValue("s", "test4", "260", kRegistry);
     EXPECT_EQ(ReadGrade("s", 4), 4); // low 8 bits
     WriteEncodedValue("s", "test5", "x", kRegistry);
-    EXPECT_THROW(ReadGrade("s", 5), platform::PlatformError);
+    EXPECT_THROW(ReadGrade("s", 5), larendo::platform::PlatformError);
 
     EXPECT_TRUE(SignInStudent("S", "pw").has_value());
     EXPECT_FALSE(SignInStudent("s", "pw ").has_value());
@@ -232,11 +232,11 @@ TEST_F(Users, KilledAtAnyInstantEveryNameIsWholeOrAbsent)
     constexpr int kNames = 5;
     // A program killed between making the lock and writing its holder leaves an
     // empty lock, waited out by age: a short age here, as nobody else holds it.
-    const platform::LockTimings saved = platform::lockTimings();
-    platform::LockTimings shortStale = saved;
+    const larendo::platform::LockTimings saved = larendo::platform::lockTimings();
+    larendo::platform::LockTimings shortStale = saved;
     shortStale.staleAfter = std::chrono::milliseconds(300);
-    platform::setLockTimings(shortStale);
-    const auto restore = qScopeGuard([&] { platform::setLockTimings(saved); });
+    larendo::platform::setLockTimings(shortStale);
+    const auto restore = qScopeGuard([&] { larendo::platform::setLockTimings(saved); });
     for (int round = 0; round < 30; ++round) {
         QProcess program;
         program.setWorkingDirectory(dir());
@@ -280,10 +280,10 @@ TEST_F(Progress, ABadValueStopsTheLoadWithTheLowerOnesRead)
         WriteEncodedValue("a", testKey(k), k == 3 ? "x" : "4", kUserRegistryFile);
     GradeArray grades;
     grades.fill(9);
-    EXPECT_THROW(LoadGrades("a", grades), platform::PlatformError);
+    EXPECT_THROW(LoadGrades("a", grades), larendo::platform::PlatformError);
     EXPECT_EQ(grades[1], 4);
     EXPECT_EQ(grades[2], 4);
     EXPECT_EQ(grades[3], 9);
     // A user without a section reads the store's default, which is no number.
-    EXPECT_THROW(LoadGrades("nobody", grades), platform::PlatformError);
+    EXPECT_THROW(LoadGrades("nobody", grades), larendo::platform::PlatformError);
 }

@@ -179,7 +179,7 @@ TEST_F(Authoring, RefusedSourceWritesNothingAndNamesTheLines)
 
 TEST(RefusalText, ListsTheFirstProblemsAndCountsTheRest)
 {
-    larendo::testing::BuildResult build;
+    larendo::quiz::BuildResult build;
     for (int line = 1; line <= 40; ++line)
         build.problems.append({line, QStringLiteral("вопрос без отмеченного ответа")});
     const QStringList lines = refusalText(build).split(u'\n');
@@ -242,13 +242,13 @@ TEST(SourceText, CharactersTheCodePageLacksAreRefusedByLine)
 {
     const SourceLines s = readSourceText(QByteArray("Q \xE2\x82\xAC\r\nA) \xE2\x9C\x93 ok*\r\nB) fine\r\n"));
     EXPECT_EQ(s.encoding, SourceEncoding::Utf8);
-    larendo::testing::BuildResult build = larendo::testing::checkTestSource(s.lines, s.problems);
+    larendo::quiz::BuildResult build = larendo::quiz::checkTestSource(s.lines, s.problems);
     EXPECT_FALSE(build.ok);
     // The euro sign is in Windows-1251; the check mark is not.
     EXPECT_EQ(build.problemText(), QStringLiteral("Строка 2: символ «✓» нельзя сохранить в файле теста (его нет в кодировке Windows-1251)"));
     // Bytes that are not UTF-8 after a UTF-8 mark are refused too, not turned into letters.
     const SourceLines broken = readSourceText(QByteArray("\xEF\xBB\xBFQ\r\nA) \xE0\xE1*\r\n"));
-    EXPECT_FALSE(larendo::testing::checkTestSource(broken.lines, broken.problems).ok);
+    EXPECT_FALSE(larendo::quiz::checkTestSource(broken.lines, broken.problems).ok);
 }
 
 TEST_F(Authoring, AnswerKeyBankBuildsTheSameTestAsItsMarkedTwin)
@@ -288,7 +288,7 @@ TEST(SourceText, AnswerKeyBankProblemsNameTheBanksLines)
         SCOPED_TRACE(c.name);
         const SourceLines s = readSourceText(QByteArray(c.text));
         EXPECT_TRUE(s.answerLines);
-        const larendo::testing::BuildResult build = larendo::testing::checkTestSource(s.lines, s.problems);
+        const larendo::quiz::BuildResult build = larendo::quiz::checkTestSource(s.lines, s.problems);
         EXPECT_FALSE(build.ok);
         EXPECT_EQ(build.problemText().toStdString(), std::string(c.problems));
     }
@@ -451,6 +451,6 @@ TEST_F(TestLog, LogPathThatCannotBeWrittenIsNamed)
         SCOPED_TRACE(logPath);
         const QString problem = logPathProblem(logPath);
         EXPECT_TRUE(problem.contains(QString::fromUtf8(reason))) << problem.toStdString();
-        EXPECT_TRUE(problem.contains(QDir::toNativeSeparators(platform::dataPath(QByteArray(logPath))))) << problem.toStdString();
+        EXPECT_TRUE(problem.contains(QDir::toNativeSeparators(larendo::platform::dataPath(QByteArray(logPath))))) << problem.toStdString();
     }
 }

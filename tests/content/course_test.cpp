@@ -30,9 +30,9 @@ private:
 
 TEST_F(BundledCourse, EveryDocumentIsARealPage)
 {
-    for (const content::DocumentItem &item : content::documentItems()) {
+    for (const larendo::content::DocumentItem &item : larendo::content::documentItems()) {
         SCOPED_TRACE(item.item);
-        const QString path = content::documentPath(item.target);
+        const QString path = larendo::content::documentPath(item.target);
         const QByteArray bytes = read(path);
         ASSERT_FALSE(bytes.isEmpty()) << path.toStdString();
         if (path.endsWith(QStringLiteral(".pdf"))) {
@@ -41,10 +41,10 @@ TEST_F(BundledCourse, EveryDocumentIsARealPage)
         }
         EXPECT_TRUE(bytes.toLower().contains("charset=windows-1251"));
         bool ok = false;
-        platform::toAnsi(platform::fromAnsi(bytes), &ok);
+        larendo::platform::toAnsi(larendo::platform::fromAnsi(bytes), &ok);
         EXPECT_TRUE(ok);
-        EXPECT_TRUE(platform::fromAnsi(bytes).contains(QStringLiteral("исследован"))
-                    || platform::fromAnsi(bytes).contains(QStringLiteral("учебн")));
+        EXPECT_TRUE(larendo::platform::fromAnsi(bytes).contains(QStringLiteral("исследован"))
+                    || larendo::platform::fromAnsi(bytes).contains(QStringLiteral("учебн")));
         EXPECT_GT(bytes.size(), 3000); // at least a screenful of text
     }
 }
@@ -59,10 +59,10 @@ TEST_F(BundledCourse, DemoAdministratorSettings)
 
 TEST_F(BundledCourse, EveryPresentationIsThere)
 {
-    for (const content::PresentationItem &item : content::presentationItems()) {
+    for (const larendo::content::PresentationItem &item : larendo::content::presentationItems()) {
         SCOPED_TRACE(item.item);
-        const QByteArray line = content::commandLineBytes(item);
+        const QByteArray line = larendo::content::commandLineBytes(item);
         const QByteArray document = line.mid(line.indexOf(" /s ") + 4);
-        EXPECT_TRUE(read(platform::dataPath(document)).startsWith("\xD0\xCF\x11\xE0")); // a compound document
+        EXPECT_TRUE(read(larendo::platform::dataPath(document)).startsWith("\xD0\xCF\x11\xE0")); // a compound document
     }
 }

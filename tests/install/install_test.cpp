@@ -159,7 +159,7 @@ TEST_F(InstalledProgram, FromAnEmptyFolderWorksInTheUsersOwnCopyOfTheCourse)
 
 TEST_F(InstalledProgram, WorksInTheCourseFolderGivenAsItsArgument)
 {
-    platform::copyCourse(QStringLiteral(LARENDO_SOURCE_DIR "/course"), path(QStringLiteral("class/course")));
+    larendo::platform::copyCourse(QStringLiteral(LARENDO_SOURCE_DIR "/course"), path(QStringLiteral("class/course")));
     start({path(QStringLiteral("class/course"))});
     ASSERT_TRUE(worksIn(path(QStringLiteral("class/course")))) << program.readAllStandardError().toStdString();
     EXPECT_FALSE(QFileInfo::exists(path(QStringLiteral("home/.local/share/larendo"))));

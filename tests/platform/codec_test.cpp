@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-using namespace platform;
+using namespace larendo::platform;
 
 TEST(Codec, EveryByteRoundTrips)
 {

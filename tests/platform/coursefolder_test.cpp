@@ -7,7 +7,7 @@
 #include <QFile>
 #include <QFileInfo>
 
-using namespace platform;
+using namespace larendo::platform;
 
 namespace {
 

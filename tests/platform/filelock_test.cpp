@@ -12,7 +12,7 @@
 #include <atomic>
 #include <thread>
 
-using namespace platform;
+using namespace larendo::platform;
 using namespace std::chrono_literals;
 
 namespace {

@@ -9,7 +9,7 @@ int main(int argc, char **argv)
         return 2;
     const QString file = QString::fromLocal8Bit(argv[1]);
     for (long i = 0;; ++i) {
-        platform::writeIniValue(file, "s", "v", QByteArray(1 << 20, i % 2 ? 'b' : 'a'));
+        larendo::platform::writeIniValue(file, "s", "v", QByteArray(1 << 20, i % 2 ? 'b' : 'a'));
         if (i == 0) {
             std::puts("written");
             std::fflush(stdout);

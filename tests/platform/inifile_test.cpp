@@ -10,7 +10,7 @@
 
 #include <unistd.h>
 
-using namespace platform;
+using namespace larendo::platform;
 
 namespace {
 

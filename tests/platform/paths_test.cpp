@@ -4,7 +4,7 @@
 
 #include <QDir>
 
-using namespace platform;
+using namespace larendo::platform;
 
 class Paths : public InTempDir {
 protected:

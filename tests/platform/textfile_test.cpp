@@ -3,7 +3,7 @@
 #include "platform/error.h"
 #include "support/tempdir.h"
 
-using namespace platform;
+using namespace larendo::platform;
 
 TEST(TextLines, SplitAtEveryLineEnd)
 {

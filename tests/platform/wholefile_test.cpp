@@ -15,7 +15,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-using namespace platform;
+using namespace larendo::platform;
 
 class WholeFile : public InTempDir {};
 

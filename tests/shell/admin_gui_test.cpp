@@ -48,7 +48,7 @@ protected:
     void SetUp() override
     {
         GuiTest::SetUp();
-        platform::setFileRequestHandler([this](QWidget *, const platform::FileRequest &request) {
+        larendo::platform::setFileRequestHandler([this](QWidget *, const larendo::platform::FileRequest &request) {
             fileRequests.push_back(request);
             std::optional<QString> answer;
             if (!fileAnswers.empty()) {
@@ -57,15 +57,15 @@ protected:
             }
             return answer;
         });
-        platform::setPrintDialogHandler([](QWidget *, QPrinter &) { return false; });
+        larendo::platform::setPrintDialogHandler([](QWidget *, QPrinter &) { return false; });
     }
     void TearDown() override
     {
-        platform::setFileRequestHandler({});
-        platform::setPrintDialogHandler({});
+        larendo::platform::setFileRequestHandler({});
+        larendo::platform::setPrintDialogHandler({});
         GuiTest::TearDown();
     }
-    std::vector<platform::FileRequest> fileRequests;
+    std::vector<larendo::platform::FileRequest> fileRequests;
     std::deque<std::optional<QString>> fileAnswers;
     static QString kSourcePromptText() { return QStringLiteral("Щелкните здесь мышкой и выберите файл теста"); }
 
@@ -122,8 +122,8 @@ TEST_F(Admin, SettingsAreSavedForTheNextStartOnly)
         click("SpeedButton7");
         click("SpeedButton7"); // twice: still the one line
         ASSERT_EQ(messages.size(), 2u);
-        for (const platform::Message &m : messages) {
-            EXPECT_EQ(m.kind, platform::MessageKind::Information);
+        for (const larendo::platform::Message &m : messages) {
+            EXPECT_EQ(m.kind, larendo::platform::MessageKind::Information);
             EXPECT_EQ(m.text, QStringLiteral("Настройки сохранены. Они вступят в силу при следующем запуске программы."));
         }
         messages.clear();
@@ -134,7 +134,7 @@ TEST_F(Admin, SettingsAreSavedForTheNextStartOnly)
         // This run keeps the log and the administrator it read at start-up.
         click("SpeedButton6");
         trigger("N30");
-        EXPECT_EQ(control<platform::LineView>("Memo2")->text(), QStringLiteral("old log"));
+        EXPECT_EQ(control<larendo::platform::LineView>("Memo2")->text(), QStringLiteral("old log"));
         trigger("NaFormuAvtorizazii");
         edit("Edit2")->setText(QStringLiteral("admin"));
         edit("MaskEdit1")->setText(QStringLiteral("secret"));
@@ -154,15 +154,15 @@ TEST_F(Admin, RefusedSettingsWriteNothingAndKeepTheFields)
     struct Case {
         const char *name;
         const char *typed[4];
-        platform::MessageKind kind;
+        larendo::platform::MessageKind kind;
         const char *caption;
         const char *inText;
     } cases[] = {
-        {"password-case", {"admin", "Secret", "secret", "log.txt"}, platform::MessageKind::Error, "Error",
+        {"password-case", {"admin", "Secret", "secret", "log.txt"}, larendo::platform::MessageKind::Error, "Error",
          "Проверьте пароль!"},
-        {"password-missing-repeat", {"admin", "secret", "", "log.txt"}, platform::MessageKind::Error, "Error",
+        {"password-missing-repeat", {"admin", "secret", "", "log.txt"}, larendo::platform::MessageKind::Error, "Error",
          "Проверьте пароль!"},
-        {"no-code-page-byte", {"admin", "pw", "pw", "log\xF0\x9F\x98\x80.txt"}, platform::MessageKind::Warning,
+        {"no-code-page-byte", {"admin", "pw", "pw", "log\xF0\x9F\x98\x80.txt"}, larendo::platform::MessageKind::Warning,
          "Warning", "Имя файла отчета"},
     };
     signInAsAdministrator();
@@ -213,7 +213,7 @@ TEST_F(Admin, FailedSaveIsReportedAndUnreadSettingsLeaveTheFieldsEmpty)
     fillSettings(QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("b"), QStringLiteral("c"));
     click("SpeedButton7");
     ASSERT_EQ(messages.size(), 1u);
-    EXPECT_EQ(messages[0].kind, platform::MessageKind::Error);
+    EXPECT_EQ(messages[0].kind, larendo::platform::MessageKind::Error);
     EXPECT_EQ(messages[0].text, QStringLiteral("Path not found."));
     EXPECT_EQ(fields(), (std::vector<QString>{QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("b"),
                                               QStringLiteral("c")}));
@@ -230,12 +230,12 @@ TEST_F(Admin, TestLogIsReadAnewAtEveryOpening)
 {
     writeFile(QStringLiteral("log.txt"), "");
     signInAsAdministrator();
-    auto *memo = control<platform::LineView>("Memo2");
+    auto *memo = control<larendo::platform::LineView>("Memo2");
     trigger("N30");
     EXPECT_EQ(frontView(), QStringLiteral("Panel6"));
     EXPECT_EQ(memo->text(), QString());
 
-    platform::appendLine(path(QStringLiteral("log.txt")), ansi("Иванов test1 5"));
+    larendo::platform::appendLine(path(QStringLiteral("log.txt")), ansi("Иванов test1 5"));
     trigger("N30");
     EXPECT_EQ(memo->text(), QStringLiteral("Иванов test1 5"));
     QTest::keyClicks(memo, QStringLiteral(" typed"));
@@ -243,7 +243,7 @@ TEST_F(Admin, TestLogIsReadAnewAtEveryOpening)
     EXPECT_EQ(frontView(), QStringLiteral("Panel1"));
     EXPECT_FALSE(shown("Panel6"));
 
-    platform::appendLine(path(QStringLiteral("log.txt")), ansi("Петров test2 3"));
+    larendo::platform::appendLine(path(QStringLiteral("log.txt")), ansi("Петров test2 3"));
     trigger("N30");
     EXPECT_EQ(memo->text(), QStringLiteral("Иванов test1 5\nПетров test2 3"));
     EXPECT_EQ(readFile(QStringLiteral("log.txt")), ansi("Иванов test1 5\r\nПетров test2 3\r\n"));
@@ -259,12 +259,12 @@ TEST_F(Admin, MissingTestLogIsReportedWithTheViewAlreadyShown)
     QFile::remove(path(QStringLiteral("log.txt")));
     trigger("N30");
     ASSERT_EQ(messages.size(), 1u);
-    EXPECT_EQ(messages[0].kind, platform::MessageKind::Error);
+    EXPECT_EQ(messages[0].kind, larendo::platform::MessageKind::Error);
     const QString expected = QStringLiteral("Cannot open file \"%1\". ").arg(QDir::toNativeSeparators(path(QStringLiteral("log.txt"))));
     EXPECT_TRUE(messages[0].text.startsWith(expected)) << messages[0].text.toStdString();
     EXPECT_TRUE(messages[0].text.endsWith(u'.'));
     EXPECT_EQ(frontView(), QStringLiteral("Panel6"));
-    EXPECT_EQ(control<platform::LineView>("Memo2")->text(), QStringLiteral("earlier"));
+    EXPECT_EQ(control<larendo::platform::LineView>("Memo2")->text(), QStringLiteral("earlier"));
 }
 
 TEST_F(Admin, LongLogLinesWrapInTheMemo)
@@ -274,7 +274,7 @@ TEST_F(Admin, LongLogLinesWrapInTheMemo)
     writeFile(QStringLiteral("log.txt"), ansi(words.constData()) + "\r\n" + blankless + "\r\n");
     signInAsAdministrator();
     trigger("N30");
-    auto *memo = control<platform::LineView>("Memo2");
+    auto *memo = control<larendo::platform::LineView>("Memo2");
     QTest::qWait(0);
     ASSERT_EQ(memo->lines().size(), 2);
     EXPECT_GT(memo->rowCount(0), 1);
@@ -289,9 +289,9 @@ TEST_F(Admin, ALongLogIsWholeAtOnceScrollsByKeysAndCopies)
         log += ansi("Иванов") + " | 12:30:05 | 01.02.2010 | test1 | " + QByteArray::number(i) + "\r\n";
     writeFile(QStringLiteral("log.txt"), log);
     signInAsAdministrator();
-    auto *memo = control<platform::LineView>("Memo2");
+    auto *memo = control<larendo::platform::LineView>("Memo2");
     trigger("N30");
-    EXPECT_EQ(memo->text() + u'\n', platform::fromAnsi(log).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    EXPECT_EQ(memo->text() + u'\n', larendo::platform::fromAnsi(log).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
     EXPECT_EQ(memo->firstLineInSight(), 0);
 
     memo->setFocus();
@@ -313,7 +313,7 @@ TEST_F(Admin, ALongLogIsWholeAtOnceScrollsByKeysAndCopies)
     const QPoint firstLine(20, memo->viewport()->fontMetrics().height() / 2 + 4);
     QTest::mouseDClick(memo->viewport(), Qt::LeftButton, {}, firstLine);
     QTest::keyClick(memo, Qt::Key_C, Qt::ControlModifier);
-    EXPECT_EQ(QGuiApplication::clipboard()->text(), platform::fromAnsi(log.left(log.indexOf("\r\n"))));
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), larendo::platform::fromAnsi(log.left(log.indexOf("\r\n"))));
     QTest::keyClicks(memo, QStringLiteral("x"));
     EXPECT_EQ(memo->lines().size(), 5000);
     EXPECT_TRUE(messages.empty());
@@ -373,7 +373,7 @@ TEST_F(AuthoringWindow, TestFileLandsBesideTheChosenSourceAndTheDirectoryComesBa
         EXPECT_EQ(canonical(QDir::currentPath()), canonical(path(QStringLiteral("sources/deep"))));
         build();
         ASSERT_EQ(messages.size(), 1u);
-        EXPECT_EQ(messages[0].kind, platform::MessageKind::Information);
+        EXPECT_EQ(messages[0].kind, larendo::platform::MessageKind::Information);
         // Where the file went and how many questions it holds.
         EXPECT_TRUE(messages[0].text.startsWith(
             QStringLiteral("Тест создан.\nФайл: %1\nВопросов: 2\n")
@@ -431,7 +431,7 @@ TEST_F(AuthoringWindow, ShorterSecondBuildKeepsTheLongerTestsHigherSections)
     });
     // The second build asked before it wrote into the file of the first.
     ASSERT_EQ(messages.size(), 3u);
-    EXPECT_EQ(messages[1].buttons, platform::MessageButtons::OkCancel);
+    EXPECT_EQ(messages[1].buttons, larendo::platform::MessageButtons::OkCancel);
     EXPECT_TRUE(messages[1].text.contains(QDir::toNativeSeparators(path(QStringLiteral("test1.ini")))));
     EXPECT_EQ(ReadEncodedValue("1", "q", "\\test1.ini"), ansi("Новый"));
     EXPECT_EQ(ReadEncodedValue("inf", "vsego", "\\test1.ini"), QByteArray("1"));
@@ -446,18 +446,18 @@ TEST_F(AuthoringWindow, RefusalsWriteNothingAndKeepTheWindowOpen)
         const char *name;
         const char *testName; // UTF-8; nullptr: the prompt as it stands
         const char *source;   // in the working directory; nullptr: the prompt as it stands
-        platform::MessageKind kind;
+        larendo::platform::MessageKind kind;
         const char *inText;
     } cases[] = {
-        {"prompt-as-name", nullptr, "good.txt", platform::MessageKind::Warning, "Введите название теста (Test1-Test10)"},
-        {"empty-name", "", "good.txt", platform::MessageKind::Warning, "Введите название теста (Test1-Test10)"},
-        {"folder-in-name", "..\\test1", "good.txt", platform::MessageKind::Warning,
+        {"prompt-as-name", nullptr, "good.txt", larendo::platform::MessageKind::Warning, "Введите название теста (Test1-Test10)"},
+        {"empty-name", "", "good.txt", larendo::platform::MessageKind::Warning, "Введите название теста (Test1-Test10)"},
+        {"folder-in-name", "..\\test1", "good.txt", larendo::platform::MessageKind::Warning,
          "Введите название теста (Test1-Test10)"},
-        {"slash-in-name", "data/test1", "good.txt", platform::MessageKind::Warning,
+        {"slash-in-name", "data/test1", "good.txt", larendo::platform::MessageKind::Warning,
          "Введите название теста (Test1-Test10)"},
-        {"no-source-chosen", "test1", nullptr, platform::MessageKind::Error, "File not found."},
-        {"missing-source", "test1", "none.txt", platform::MessageKind::Error, "File not found."},
-        {"unmarked-question", "test1", "unmarked.txt", platform::MessageKind::Error, "Строка 1"},
+        {"no-source-chosen", "test1", nullptr, larendo::platform::MessageKind::Error, "File not found."},
+        {"missing-source", "test1", "none.txt", larendo::platform::MessageKind::Error, "File not found."},
+        {"unmarked-question", "test1", "unmarked.txt", larendo::platform::MessageKind::Error, "Строка 1"},
     };
     signInAsAdministrator();
     for (const Case &c : cases) {
@@ -489,10 +489,10 @@ TEST_F(AuthoringWindow, RefusalsWriteNothingAndKeepTheWindowOpen)
 TEST_F(AuthoringWindow, BuiltTestIsTakenByAStudent)
 {
     const QString source = QStringLiteral(LARENDO_SOURCE_DIR "/testsrc/test1.txt");
-    const QList<QByteArray> lines = platform::readAllLines(source);
+    const QList<QByteArray> lines = larendo::platform::readAllLines(source);
     ASSERT_FALSE(lines.isEmpty());
     QDir().mkpath(path(QStringLiteral("data/tests")));
-    writeFile(QStringLiteral("build/test1.txt"), platform::fromAnsi(platform::readWholeFile(source)).toUtf8());
+    writeFile(QStringLiteral("build/test1.txt"), larendo::platform::fromAnsi(larendo::platform::readWholeFile(source)).toUtf8());
     signInAsAdministrator();
     inAuthoringWindow([&] {
         EXPECT_FALSE(form2->Button4->isEnabled()); // nothing built yet
@@ -513,7 +513,7 @@ TEST_F(AuthoringWindow, BuiltTestIsTakenByAStudent)
     click("SpeedButton3");
     trigger("test1");
     EXPECT_EQ(frontView(), QStringLiteral("Panel3"));
-    EXPECT_EQ(control<QPlainTextEdit>("Memo1")->toPlainText(), platform::fromAnsi(lines.first()));
+    EXPECT_EQ(control<QPlainTextEdit>("Memo1")->toPlainText(), larendo::platform::fromAnsi(lines.first()));
 }
 
 // The teacher's round: a UTF-8 source built, installed over test 2 (kept as
@@ -535,10 +535,10 @@ TEST_F(AuthoringWindow, InstallOverAnExistingTestAndOpenItBackAsText)
         build();
         form2->ComboBox1->setCurrentIndex(1);
         messages.clear();
-        answers = {platform::MessageAnswer::Cancel}; // keep the old test first
+        answers = {larendo::platform::MessageAnswer::Cancel}; // keep the old test first
         form2->Button4->click();
         ASSERT_EQ(messages.size(), 1u);
-        EXPECT_EQ(messages[0].buttons, platform::MessageButtons::OkCancel);
+        EXPECT_EQ(messages[0].buttons, larendo::platform::MessageButtons::OkCancel);
         EXPECT_TRUE(messages[0].text.contains(QStringLiteral("test2.ini.bak"))) << messages[0].text.toStdString();
         EXPECT_EQ(readFile(QStringLiteral("data/tests/test2.ini")), QByteArray("old test"));
         form2->Button4->click(); // and now replace it
@@ -550,10 +550,10 @@ TEST_F(AuthoringWindow, InstallOverAnExistingTestAndOpenItBackAsText)
         fileAnswers.push_back(QDir::toNativeSeparators(path(QStringLiteral("sources/test2.txt"))));
         form2->Button5->click();
         ASSERT_EQ(fileRequests.size(), 2u);
-        EXPECT_EQ(fileRequests[0].kind, platform::FileDialogKind::Open);
+        EXPECT_EQ(fileRequests[0].kind, larendo::platform::FileDialogKind::Open);
         EXPECT_EQ(QDir(fileRequests[0].suggested).canonicalPath(), QDir(path(QStringLiteral("data/tests"))).canonicalPath());
-        EXPECT_EQ(fileRequests[1].kind, platform::FileDialogKind::Save);
-        EXPECT_EQ(messages.back().kind, platform::MessageKind::Information);
+        EXPECT_EQ(fileRequests[1].kind, larendo::platform::FileDialogKind::Save);
+        EXPECT_EQ(messages.back().kind, larendo::platform::MessageKind::Information);
         EXPECT_TRUE(messages.back().text.contains(QStringLiteral("Вопросов: 2"))) << messages.back().text.toStdString();
         EXPECT_EQ(form2->Edit9->text(), QStringLiteral("test2"));
         EXPECT_EQ(form2->Edit10->text(), QDir::toNativeSeparators(path(QStringLiteral("sources/test2.txt"))));
@@ -585,11 +585,11 @@ TEST_F(Admin, ALogPathThatCannotBeWrittenIsNamedBeforeSaving)
     signInAsAdministrator();
     trigger("Ntun");
     fillSettings(QStringLiteral("admin"), QStringLiteral("pw"), QStringLiteral("pw"), QStringLiteral("nofolder\\log.txt"));
-    answers = {platform::MessageAnswer::Cancel};
+    answers = {larendo::platform::MessageAnswer::Cancel};
     click("SpeedButton7");
     ASSERT_EQ(messages.size(), 1u);
-    EXPECT_EQ(messages[0].kind, platform::MessageKind::Warning);
-    EXPECT_EQ(messages[0].buttons, platform::MessageButtons::OkCancel);
+    EXPECT_EQ(messages[0].kind, larendo::platform::MessageKind::Warning);
+    EXPECT_EQ(messages[0].buttons, larendo::platform::MessageButtons::OkCancel);
     EXPECT_TRUE(messages[0].text.contains(QDir::toNativeSeparators(path(QStringLiteral("nofolder/log.txt")))))
         << messages[0].text.toStdString();
     EXPECT_EQ(readFile(settingsFile()), QByteArray("admin|secret|log.txt\r\n"));
@@ -668,23 +668,23 @@ TEST_F(GradeSheetWindow, ShowsTheClassSortsExportsAndPrints)
         QDir().mkpath(path(QStringLiteral("out")));
         sheet->ExportButton->click();
         ASSERT_EQ(fileRequests.size(), 1u);
-        EXPECT_EQ(fileRequests[0].kind, platform::FileDialogKind::Save);
+        EXPECT_EQ(fileRequests[0].kind, larendo::platform::FileDialogKind::Save);
         EXPECT_TRUE(fileRequests[0].suggested.endsWith(QStringLiteral(".csv"))) << fileRequests[0].suggested.toStdString();
         EXPECT_TRUE(messages.back().text.contains(QDir::toNativeSeparators(path(QStringLiteral("out/class.csv")))));
 
         // The print dialog's choice: a PDF file.
         const QString pdf = path(QStringLiteral("out/class.pdf"));
-        platform::setPrintDialogHandler([&](QWidget *, QPrinter &printer) {
+        larendo::platform::setPrintDialogHandler([&](QWidget *, QPrinter &printer) {
             printer.setOutputFormat(QPrinter::PdfFormat);
             printer.setOutputFileName(pdf);
             return true;
         });
         sheet->PrintButton->click();
-        platform::setPrintDialogHandler([](QWidget *, QPrinter &) { return false; }); // cancelled: nothing printed
+        larendo::platform::setPrintDialogHandler([](QWidget *, QPrinter &) { return false; }); // cancelled: nothing printed
         QFile::remove(pdf);
         sheet->PrintButton->click();
         EXPECT_FALSE(QFile::exists(pdf));
-        platform::setPrintDialogHandler([&](QWidget *, QPrinter &printer) {
+        larendo::platform::setPrintDialogHandler([&](QWidget *, QPrinter &printer) {
             printer.setOutputFormat(QPrinter::PdfFormat);
             printer.setOutputFileName(pdf);
             return true;

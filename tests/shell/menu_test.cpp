@@ -68,35 +68,35 @@ TEST_F(Menu, EveryItemDoesWhatItsRowSays)
         {"NSmena", {nullptr, nullptr, "Завершить работу пользователя"}},
     };
     int handled = 0;
-    for (const shell::MenuEntry &e : shell::menuTable()) {
+    for (const larendo::shell::MenuEntry &e : larendo::shell::menuTable()) {
         SCOPED_TRACE(e.name);
         const std::string name = e.name;
         ASSERT_NE(item(e.name), nullptr);
         messages.clear();
         startedPrograms.clear();
-        const shell::MenuAction::Kind &what = e.action.what();
-        if (std::holds_alternative<shell::Document>(what)) {
+        const larendo::shell::MenuAction::Kind &what = e.action.what();
+        if (std::holds_alternative<larendo::shell::Document>(what)) {
             trigger(e.name);
-            const content::DocumentItem *doc = content::findDocument(e.name);
-            EXPECT_EQ(form1->WebBrowser1->page()->requestedUrl(), QUrl::fromLocalFile(content::documentPath(doc->target)));
+            const larendo::content::DocumentItem *doc = larendo::content::findDocument(e.name);
+            EXPECT_EQ(form1->WebBrowser1->page()->requestedUrl(), QUrl::fromLocalFile(larendo::content::documentPath(doc->target)));
             EXPECT_TRUE(shown("Panel1"));
-        } else if (std::holds_alternative<shell::Presentation>(what)) {
+        } else if (std::holds_alternative<larendo::shell::Presentation>(what)) {
             trigger(e.name);
             ASSERT_EQ(startedPrograms.size(), 1u);
-            EXPECT_EQ(startedPrograms[0], content::commandLineBytes(*content::findPresentation(e.name)));
-        } else if (const auto *test = std::get_if<shell::Test>(&what)) {
+            EXPECT_EQ(startedPrograms[0], larendo::content::commandLineBytes(*larendo::content::findPresentation(e.name)));
+        } else if (const auto *test = std::get_if<larendo::shell::Test>(&what)) {
             trigger(e.name); // the course has no test files: the test names its missing file
             ASSERT_EQ(messages.size(), 1u);
-            const QByteArray file = larendo::testing::testFileOf(larendo::access::testKey(test->number));
-            EXPECT_TRUE(messages[0].text.contains(QDir::toNativeSeparators(platform::dataPath(file))))
+            const QByteArray file = larendo::quiz::testFileOf(larendo::access::testKey(test->number));
+            EXPECT_TRUE(messages[0].text.contains(QDir::toNativeSeparators(larendo::platform::dataPath(file))))
                 << messages[0].text.toStdString();
-        } else if (std::holds_alternative<shell::MenuHandler>(what)) {
+        } else if (std::holds_alternative<larendo::shell::MenuHandler>(what)) {
             ASSERT_TRUE(handlers.count(name)) << "no expected effect written for this handler";
             const HandlerEffect &effect = handlers.at(name);
             if (name == "N17")
                 trigger("Ntun");
             if (effect.question)
-                answers.push_back(platform::MessageAnswer::Cancel);
+                answers.push_back(larendo::platform::MessageAnswer::Cancel);
             const QString opened = closeModalAfter(e.name);
             if (effect.frontView) {
                 EXPECT_EQ(frontView(), QString::fromLatin1(effect.frontView));

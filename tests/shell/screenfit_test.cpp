@@ -70,7 +70,7 @@ TEST_F(ScreenFit, AViewLargerThanTheWindowScrollsAfterTheFocus)
     QList<QByteArray> lines;
     for (int k = 1; k <= 2; ++k)
         lines << "Q" << "A) a*" << "B) b" << "C) c" << "D) d" << "E) e" << "********";
-    ASSERT_TRUE(larendo::testing::buildTestFile(lines, larendo::testing::testFileOf("test1")).ok);
+    ASSERT_TRUE(larendo::quiz::buildTestFile(lines, larendo::quiz::testFileOf("test1")).ok);
     larendo::access::RegisterUser("s", "pw");
     start();
     form1->activateWindow(); // the arrow keys move the focus within the active window

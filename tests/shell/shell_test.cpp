@@ -21,7 +21,7 @@
 #include <QWebEnginePage>
 #include <QWebEngineView>
 
-using shell::ViewSwitch;
+using larendo::shell::ViewSwitch;
 
 namespace {
 
@@ -179,7 +179,7 @@ TEST_F(Shell, EveryContentItemAsksForItsFileWhateverItsCase)
     ASSERT_TRUE(QDir().rename(path(QStringLiteral("data")), path(QStringLiteral("DATA"))));
     QFile::remove(path(QStringLiteral("DATA/help/sod.htm")));
     QStringList onDisk;
-    for (const content::DocumentItem &d : content::documentItems()) {
+    for (const larendo::content::DocumentItem &d : larendo::content::documentItems()) {
         QString relative = QString::fromLatin1(d.target).mid(1).replace(u'\\', u'/');
         QStringList parts = relative.split(u'/');
         parts[0] = parts[0].toUpper();     // DATA
@@ -192,7 +192,7 @@ TEST_F(Shell, EveryContentItemAsksForItsFileWhateverItsCase)
     std::vector<QUrl> requested;
     form1->setNavigator([&](const QUrl &url) { requested.push_back(url); });
     int i = 0;
-    for (const content::DocumentItem &d : content::documentItems()) {
+    for (const larendo::content::DocumentItem &d : larendo::content::documentItems()) {
         SCOPED_TRACE(d.item);
         requested.clear();
         control<QFrame>("Panel6")->setVisible(true);
@@ -202,7 +202,7 @@ TEST_F(Shell, EveryContentItemAsksForItsFileWhateverItsCase)
         EXPECT_TRUE(shown("Panel1"));
         EXPECT_FALSE(shown("Panel6"));
     }
-    for (const content::PresentationItem &p : content::presentationItems()) {
+    for (const larendo::content::PresentationItem &p : larendo::content::presentationItems()) {
         const QByteArray frontBefore = frontView().toLatin1();
         trigger(p.item);
         EXPECT_EQ(frontView().toLatin1(), frontBefore);
@@ -260,14 +260,14 @@ TEST_F(Shell, StartPageIsLoadedAtCreation)
 TEST_F(Shell, ExitAndCloseButtonAskTheSameQuestion)
 {
     start();
-    answers = {platform::MessageAnswer::Cancel, platform::MessageAnswer::Cancel};
+    answers = {larendo::platform::MessageAnswer::Cancel, larendo::platform::MessageAnswer::Cancel};
     trigger("Ne");
     form1->close();
     ASSERT_EQ(messages.size(), 2u);
-    for (const platform::Message &m : messages) {
+    for (const larendo::platform::Message &m : messages) {
         EXPECT_EQ(m.text, QStringLiteral("Вы действительно хотите выйти из программы?"));
-        EXPECT_EQ(m.kind, platform::MessageKind::Warning);
-        EXPECT_EQ(m.buttons, platform::MessageButtons::OkCancel);
+        EXPECT_EQ(m.kind, larendo::platform::MessageKind::Warning);
+        EXPECT_EQ(m.buttons, larendo::platform::MessageButtons::OkCancel);
     }
     EXPECT_TRUE(form1->isVisible());
     EXPECT_EQ(frontView(), QStringLiteral("Panel4"));
@@ -283,8 +283,8 @@ TEST_F(Shell, MissingUserListIsEmptyUnreadableOneStopsTheShowHandler)
     QDir().mkdir(path(QStringLiteral("users"))); // exists, cannot be read as a file
     start();
     ASSERT_EQ(messages.size(), 1u);
-    EXPECT_EQ(messages[0].kind, platform::MessageKind::Error);
-    EXPECT_EQ(messages[0].caption, platform::kApplicationTitle);
+    EXPECT_EQ(messages[0].kind, larendo::platform::MessageKind::Error);
+    EXPECT_EQ(messages[0].caption, larendo::platform::kApplicationTitle);
     EXPECT_TRUE(messages[0].text.startsWith(QStringLiteral("Cannot open file \"%1\". ").arg(path(QStringLiteral("users")))));
     EXPECT_TRUE(messages[0].text.endsWith(u'.'));
     EXPECT_TRUE(control<QLineEdit>("Edit3")->text().isEmpty()); // the settings were not read
@@ -392,7 +392,7 @@ TEST_F(Shell, AboutDialogNamesTheCourseFolderInUse)
 TEST_F(Shell, TheBrowserSpeaksRussian)
 {
     EXPECT_EQ(QLocale().language(), QLocale::Russian); // the engine's locale: its error pages
-    platform::installRussianTexts();
+    larendo::platform::installRussianTexts();
     start();
     auto *browser = form1->WebBrowser1;
     EXPECT_EQ(browser->pageAction(QWebEnginePage::Copy)->text().toStdString(), "Копировать");
@@ -414,7 +414,7 @@ TEST(ProgramStart, FindsTheDocumentOfACommandLine)
     };
     for (const auto &[line, document] : cases) {
         SCOPED_TRACE(line.constData());
-        EXPECT_EQ(platform::documentOfCommandLine(line), document);
+        EXPECT_EQ(larendo::platform::documentOfCommandLine(line), document);
     }
 }
 
@@ -424,7 +424,7 @@ protected:
     void SetUp() override
     {
         GuiTest::SetUp();
-        platform::setProgramStarter({});
+        larendo::platform::setProgramStarter({});
         writeFile(QStringLiteral("data/Prezent/X.pps"), "slides");
         const QByteArray recorder = "#!/bin/sh\nprintf '%s\\n' \"$@\" > \"$LARENDO_ARGS\"\n";
         for (const QString &program : {QStringLiteral("bin/libreoffice"), QStringLiteral("tools/show.sh")}) {
@@ -453,19 +453,19 @@ private:
 
 TEST_F(RealProgramStart, MissingProgramOpensTheFileInShowMode)
 {
-    platform::startProgram("C:\\Program Files (x86)\\Office14\\POWERPNT.EXE /s Data\\prezent\\x.pps");
+    larendo::platform::startProgram("C:\\Program Files (x86)\\Office14\\POWERPNT.EXE /s Data\\prezent\\x.pps");
     EXPECT_EQ(recordedArgs(10000), (QStringList{QStringLiteral("--show"), path(QStringLiteral("data/Prezent/X.pps"))}));
 }
 
 TEST_F(RealProgramStart, ANamedProgramThatExistsGetsTheRestOfTheLine)
 {
-    platform::startProgram("tools\\show.sh /s Data\\prezent\\x.pps");
+    larendo::platform::startProgram("tools\\show.sh /s Data\\prezent\\x.pps");
     EXPECT_EQ(recordedArgs(10000), (QStringList{QStringLiteral("/s"), QStringLiteral("Data\\prezent\\x.pps")}));
 }
 
 TEST_F(RealProgramStart, NothingToShowIsSilent)
 {
-    platform::startProgram("C:\\Office\\POWERPNT.EXE /s Data\\prezent\\missing.pps");
+    larendo::platform::startProgram("C:\\Office\\POWERPNT.EXE /s Data\\prezent\\missing.pps");
     EXPECT_TRUE(recordedArgs(500).isEmpty());
     EXPECT_TRUE(messages.empty());
 }

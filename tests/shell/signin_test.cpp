@@ -75,7 +75,7 @@ TEST_F(SignIn, KeyboardAloneRegistersAndSignsIn)
     ASSERT_EQ(focused(), control<QWidget>("SpeedButton1"));
     press(Qt::Key_Space); // "Новый пользователь" with no password
     ASSERT_EQ(messages.size(), 1u);
-    EXPECT_EQ(messages[0].kind, platform::MessageKind::Warning);
+    EXPECT_EQ(messages[0].kind, larendo::platform::MessageKind::Warning);
     EXPECT_EQ(messages[0].text, QStringLiteral("Введите пароль."));
     EXPECT_FALSE(QFile::exists(path(QStringLiteral("users.ini"))));
     EXPECT_FALSE(QFile::exists(path(QStringLiteral("users"))));
@@ -154,7 +154,7 @@ TEST_F(SignIn, RegisterThenSignInAsTheNewStudent)
     type(QStringLiteral("Иванов"), QStringLiteral("пароль"));
     click("SpeedButton1");
     ASSERT_EQ(messages.size(), 1u);
-    EXPECT_EQ(messages[0].kind, platform::MessageKind::Information);
+    EXPECT_EQ(messages[0].kind, larendo::platform::MessageKind::Information);
     EXPECT_EQ(messages[0].caption, QStringLiteral("Information"));
     EXPECT_EQ(messages[0].text, QStringLiteral("Пользователь зарегистрирован.Нажмите \"Далее>>\""));
     EXPECT_EQ(control<QComboBox>("ComboBox1")->itemText(0), QStringLiteral("Иванов"));
@@ -163,7 +163,7 @@ TEST_F(SignIn, RegisterThenSignInAsTheNewStudent)
     type(QStringLiteral("иВАНОВ"), QStringLiteral("x"));
     click("SpeedButton1");
     ASSERT_EQ(messages.size(), 2u);
-    EXPECT_EQ(messages[1].kind, platform::MessageKind::Warning);
+    EXPECT_EQ(messages[1].kind, larendo::platform::MessageKind::Warning);
     EXPECT_EQ(messages[1].text, QStringLiteral("Пользователь с таким именем уже зарегистрирован."));
 
     signIn(QStringLiteral("Иванов"), QStringLiteral("пароль"));
@@ -310,7 +310,7 @@ TEST_F(SignIn, ClosingAfterTheAdministratorWritesNoGrades)
     Q_EMIT chooser->activated(0);
     EXPECT_EQ(form1->runState().Grades[2], 4); // the pick showed the student's grades
     form1->close();
-    EXPECT_TRUE(messages.size() >= 1 && messages.back().buttons == platform::MessageButtons::OkCancel);
+    EXPECT_TRUE(messages.size() >= 1 && messages.back().buttons == larendo::platform::MessageButtons::OkCancel);
     EXPECT_EQ(readFile(QStringLiteral("users.ini")), before);
 }
 
@@ -359,7 +359,7 @@ TEST_F(SignIn, AFailedGradeSaveKeepsTheWindowOpen)
     ASSERT_TRUE(QDir().mkdir(path(QStringLiteral("users.ini")))); // cannot be replaced by a file
     form1->close();
     ASSERT_EQ(messages.size(), 2u); // the question, then the error
-    EXPECT_EQ(messages[1].kind, platform::MessageKind::Error);
+    EXPECT_EQ(messages[1].kind, larendo::platform::MessageKind::Error);
     // A folder in the place of the file is named, and it is not read.
     EXPECT_TRUE(messages[1].text.contains(path(QStringLiteral("users.ini")))) << messages[1].text.toStdString();
     EXPECT_TRUE(messages[1].text.contains(QStringLiteral("не обычный файл"))) << messages[1].text.toStdString();

@@ -24,13 +24,13 @@
 #include <functional>
 
 using namespace larendo;
-namespace tests = larendo::testing;
+namespace tests = larendo::quiz;
 
 class TestRun : public GuiTest {
 protected:
     void TearDown() override
     {
-        platform::setClock({});
+        larendo::platform::setClock({});
         GuiTest::TearDown();
     }
 
@@ -39,7 +39,7 @@ protected:
     {
         QDir().mkpath(path(QStringLiteral("data/tests")));
         const tests::BuildResult built =
-            tests::buildTestFile(platform::splitLines(ansi(utf8Source)), tests::testFileOf(name));
+            tests::buildTestFile(larendo::platform::splitLines(ansi(utf8Source)), tests::testFileOf(name));
         ASSERT_TRUE(built.ok) << built.problemText().toStdString();
     }
 
@@ -73,7 +73,7 @@ protected:
     // A real double-click on the caption of answer button i (1 = A ... 5 = E).
     void answer(int i)
     {
-        auto *button = control<platform::DblClickRadioButton>(QByteArray("RadioButton" + QByteArray::number(i)).constData());
+        auto *button = control<larendo::platform::DblClickRadioButton>(QByteArray("RadioButton" + QByteArray::number(i)).constData());
         ASSERT_TRUE(button->isVisible()) << "answer " << i;
         const QPoint inWindow = button->mapTo(form1.get(), QPoint(80, button->height() / 2));
         QTest::mouseDClick(form1->windowHandle(), Qt::LeftButton, {}, inWindow);
@@ -102,7 +102,7 @@ protected:
     }
     QByteArray stored(const QString &user, const char *key) const
     {
-        return access::ReadEncodedValue(platform::toAnsi(user), key, larendo::access::kUserRegistryFile);
+        return access::ReadEncodedValue(larendo::platform::toAnsi(user), key, larendo::access::kUserRegistryFile);
     }
     bool menuShown(const char *name) const { return item(name)->isVisible(); }
 
@@ -128,12 +128,12 @@ protected:
     std::vector<QString> frontAtMessage;
     void watchMessages()
     {
-        platform::setMessageHandler([this](QWidget *, const platform::Message &m) {
+        larendo::platform::setMessageHandler([this](QWidget *, const larendo::platform::Message &m) {
             messages.push_back(m);
             frontAtMessage.push_back(frontView());
             if (answers.empty())
-                return platform::MessageAnswer::Ok;
-            const platform::MessageAnswer a = answers.front();
+                return larendo::platform::MessageAnswer::Ok;
+            const larendo::platform::MessageAnswer a = answers.front();
             answers.pop_front();
             return a;
         });
@@ -150,12 +150,12 @@ TEST_F(TestRun, NewStudentTakesTheBundledFirstTest)
     QDir().mkpath(path(QStringLiteral("data/tests")));
     ASSERT_TRUE(QFile::copy(root + QStringLiteral("/course/data/tests/test1.ini"), path(QStringLiteral("data/tests/test1.ini"))));
     QList<QByteArray> questions;
-    for (const QByteArray &line : platform::readAllLines(root + QStringLiteral("/testsrc/test1.txt"))) {
+    for (const QByteArray &line : larendo::platform::readAllLines(root + QStringLiteral("/testsrc/test1.txt"))) {
         if (!line.isEmpty() && line != "********" && !(line.size() > 1 && line[1] == ')'))
             questions << line;
     }
     const QDateTime at(QDate(2010, 2, 1), QTime(12, 30, 5));
-    platform::setClock([at] { return at; });
+    larendo::platform::setClock([at] { return at; });
 
     start();
     registerAndSignIn(QStringLiteral("Сидоров"), QStringLiteral("пароль1"));
@@ -171,7 +171,7 @@ TEST_F(TestRun, NewStudentTakesTheBundledFirstTest)
     for (int k = 1; k <= questions.size(); ++k) {
         SCOPED_TRACE(k);
         ASSERT_EQ(frontView(), QStringLiteral("Panel3"));
-        EXPECT_EQ(question(), platform::fromAnsi(questions[k - 1]));
+        EXPECT_EQ(question(), larendo::platform::fromAnsi(questions[k - 1]));
         const int right = tests::readCorrectAnswer(file, k).toInt();
         answer(k <= 9 ? right : right % 5 + 1);
     }
@@ -185,7 +185,7 @@ TEST_F(TestRun, NewStudentTakesTheBundledFirstTest)
     const QByteArray line = ansi("Сидоров") + " | 12:30:05 | 01.02.2010 | test1 | 4\r\n";
     EXPECT_EQ(readFile(QStringLiteral("log.txt")), line);
     ASSERT_EQ(messages.size(), 2u); // the registration's, then the result
-    EXPECT_EQ(messages[1].kind, platform::MessageKind::Information);
+    EXPECT_EQ(messages[1].kind, larendo::platform::MessageKind::Information);
     EXPECT_EQ(messages[1].text,
               QStringLiteral("Тестирование №1: правильных ответов 9 из 12 (75\u00a0%). Оценка: 4. Ошибки в вопросах: 10, 11, 12."));
 
@@ -224,7 +224,7 @@ TEST_F(TestRun, TwoRunsInARowCountOnlyTheirOwnAnswers)
     EXPECT_EQ(frontView(), QStringLiteral("Panel2"));
     EXPECT_EQ(gradeShown(1), QStringLiteral("3"));
     EXPECT_EQ(stored(QStringLiteral("student"), "test1"), QByteArray("3"));
-    const QList<QByteArray> log = platform::splitLines(readFile(QStringLiteral("log.txt")));
+    const QList<QByteArray> log = larendo::platform::splitLines(readFile(QStringLiteral("log.txt")));
     ASSERT_EQ(log.size(), 2);
     EXPECT_TRUE(log[0].endsWith(" | test1 | 5"));
     EXPECT_TRUE(log[1].endsWith(" | test1 | 3"));
@@ -254,7 +254,7 @@ TEST_F(TestRun, ATestThatCannotBeTakenIsNotBegun)
         messages.clear();
         trigger("test1");
         ASSERT_EQ(messages.size(), 1u);
-        EXPECT_EQ(messages[0].kind, platform::MessageKind::Error);
+        EXPECT_EQ(messages[0].kind, larendo::platform::MessageKind::Error);
         EXPECT_TRUE(messages[0].text.contains(QStringLiteral("test1.ini"))) << messages[0].text.toStdString();
         EXPECT_TRUE(messages[0].text.contains(QString::fromUtf8(c.problem))) << messages[0].text.toStdString();
         EXPECT_EQ(frontView(), QStringLiteral("Panel1"));
@@ -304,7 +304,7 @@ TEST_F(TestRun, ALogThatCannotBeWrittenDoesNotTrapTheStudent)
     ASSERT_EQ(messages.size(), 3u);
     EXPECT_TRUE(messages[1].text.startsWith(QStringLiteral("Тестирование №1: правильных ответов")))
         << messages[1].text.toStdString();
-    EXPECT_EQ(messages[2].kind, platform::MessageKind::Warning);
+    EXPECT_EQ(messages[2].kind, larendo::platform::MessageKind::Warning);
     EXPECT_TRUE(messages[2].text.startsWith(QStringLiteral("Не удалось записать строку в журнал тестов \"%1\"")
                                                 .arg(QDir::toNativeSeparators(path(QStringLiteral("nofolder/log.txt"))))))
         << messages[2].text.toStdString();
@@ -471,11 +471,11 @@ TEST_F(TestRun, SwitchingUserHandsTheComputerToTheNextStudent)
     EXPECT_TRUE(item("N2")->isEnabled());
     form1->runState().Grades[7] = 4; // a grade in memory only: the switch saves like closing
 
-    answers = {platform::MessageAnswer::Cancel};
+    answers = {larendo::platform::MessageAnswer::Cancel};
     messages.clear();
     trigger("NSmena");
     ASSERT_EQ(messages.size(), 1u);
-    EXPECT_EQ(messages[0].buttons, platform::MessageButtons::OkCancel);
+    EXPECT_EQ(messages[0].buttons, larendo::platform::MessageButtons::OkCancel);
     EXPECT_EQ(frontView(), QStringLiteral("Panel2")); // Cancel changes nothing
     EXPECT_TRUE(form1->runState().SignedIn);
 

@@ -10,15 +10,15 @@ void GuiTest::SetUp()
 {
     InTempDir::SetUp();
     writeCourse();
-    platform::setMessageHandler([this](QWidget *, const platform::Message &m) {
+    larendo::platform::setMessageHandler([this](QWidget *, const larendo::platform::Message &m) {
         messages.push_back(m);
         if (answers.empty())
-            return platform::MessageAnswer::Ok;
-        const platform::MessageAnswer a = answers.front();
+            return larendo::platform::MessageAnswer::Ok;
+        const larendo::platform::MessageAnswer a = answers.front();
         answers.pop_front();
         return a;
     });
-    platform::setFileDialogHandler([this](QWidget *) -> std::optional<QString> {
+    larendo::platform::setFileDialogHandler([this](QWidget *) -> std::optional<QString> {
         if (dialogAnswers.empty())
             return std::nullopt;
         // Copied out as a plain string: copying the optional itself trips a false warning of GCC 12.
@@ -27,7 +27,7 @@ void GuiTest::SetUp()
         dialogAnswers.pop_front();
         return chosen ? std::optional<QString>(path) : std::nullopt;
     });
-    platform::setProgramStarter([this](const QByteArray &line) { startedPrograms.push_back(line); });
+    larendo::platform::setProgramStarter([this](const QByteArray &line) { startedPrograms.push_back(line); });
 }
 
 void GuiTest::TearDown()
@@ -36,9 +36,9 @@ void GuiTest::TearDown()
     about.reset();
     form2.reset();
     form1.reset();
-    platform::setMessageHandler({});
-    platform::setFileDialogHandler({});
-    platform::setProgramStarter({});
+    larendo::platform::setMessageHandler({});
+    larendo::platform::setFileDialogHandler({});
+    larendo::platform::setProgramStarter({});
     InTempDir::TearDown();
 }
 
@@ -54,7 +54,7 @@ void GuiTest::start()
     about.reset();
     form2.reset();
     form1.reset();
-    shell::ProgramWindows windows = shell::createWindows(QDir::currentPath());
+    larendo::shell::ProgramWindows windows = larendo::shell::createWindows(QDir::currentPath());
     form1 = std::move(windows.form1);
     form2 = std::move(windows.form2);
     about = std::move(windows.about);

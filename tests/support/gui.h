@@ -39,8 +39,8 @@ protected:
     QStringList visibleMenu() const;
 
     // Messages shown so far; the next answers to give (OK when none is queued).
-    std::vector<platform::Message> messages;
-    std::deque<platform::MessageAnswer> answers;
+    std::vector<larendo::platform::Message> messages;
+    std::deque<larendo::platform::MessageAnswer> answers;
     std::deque<std::optional<QString>> dialogAnswers;
     std::vector<QByteArray> startedPrograms;
 

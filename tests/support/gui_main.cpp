@@ -10,10 +10,10 @@ int main(int argc, char **argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    platform::prepareApplication();
+    larendo::platform::prepareApplication();
     QApplication app(argc, argv);
     Q_INIT_RESOURCE(resources);
-    platform::installFontSubstitutes();
+    larendo::platform::installFontSubstitutes();
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

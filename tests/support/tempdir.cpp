@@ -44,7 +44,7 @@ QString messageOf(const std::function<void()> &f)
 {
     try {
         f();
-    } catch (const platform::PlatformError &e) {
+    } catch (const larendo::platform::PlatformError &e) {
         return e.message();
     }
     return {};

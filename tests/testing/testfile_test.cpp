@@ -11,7 +11,7 @@
 #include <map>
 #include <vector>
 
-using namespace larendo::testing;
+using namespace larendo::quiz;
 using larendo::access::ReadEncodedValueIfPresent;
 using larendo::access::WriteEncodedValue;
 
@@ -20,7 +20,7 @@ namespace {
 const QByteArray kFile = "\\t.ini";
 
 // The lines of a UTF-8 text as the source reader gives them.
-QList<QByteArray> source(const char *utf8) { return platform::splitLines(ansi(utf8)); }
+QList<QByteArray> source(const char *utf8) { return larendo::platform::splitLines(ansi(utf8)); }
 
 // q, a1 ... a5, ap of a section, decoded; "-" stands for a key that is missing.
 using Section = std::vector<QByteArray>;
@@ -128,7 +128,7 @@ TEST_F(Production, RefusesAFaultySourceByLineAndWritesNothing)
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);
         writeFile(QStringLiteral("t.ini"), before);
-        const BuildResult result = buildTestFile(platform::splitLines(c.text), kFile);
+        const BuildResult result = buildTestFile(larendo::platform::splitLines(c.text), kFile);
         EXPECT_FALSE(result.ok);
         EXPECT_EQ(result.problemText().toStdString(), std::string(c.problems));
         EXPECT_EQ(readFile(QStringLiteral("t.ini")), before);
@@ -153,7 +153,7 @@ TEST_F(Production, FailedWriteRaisesThePlatformError)
     try {
         buildTestFile(source("Q\r\nA) a*\r\n"), "\\missing\\t.ini");
         FAIL() << "no error";
-    } catch (const platform::PlatformError &e) {
+    } catch (const larendo::platform::PlatformError &e) {
         EXPECT_TRUE(e.message().startsWith(QStringLiteral("Unable to write to "))) << e.message().toStdString();
     }
 }
@@ -165,7 +165,7 @@ TEST_F(Production, BundledCourseTestsAreBuiltFromTheirSources)
     for (int n = 1; n <= 5; ++n) {
         SCOPED_TRACE(n);
         const QString name = QStringLiteral("test%1").arg(n);
-        const QList<QByteArray> lines = platform::readAllLines(root + QStringLiteral("/testsrc/") + name + QStringLiteral(".txt"));
+        const QList<QByteArray> lines = larendo::platform::readAllLines(root + QStringLiteral("/testsrc/") + name + QStringLiteral(".txt"));
         const BuildResult result = buildTestFile(lines, "\\" + name.toLatin1() + ".ini");
         ASSERT_TRUE(result.ok) << result.problemText().toStdString();
         EXPECT_GE(result.questionCount, 10);

@@ -12,7 +12,7 @@
 #include <QDir>
 #include <QFile>
 
-using namespace larendo::testing;
+using namespace larendo::quiz;
 using larendo::access::WriteEncodedValue;
 
 TEST(Grading, ABoundaryBelongsToTheHigherBand)
@@ -139,7 +139,7 @@ TEST_F(Run, ABadTotalStopsTheStepAfterTagMovedOn)
         try {
             answerStep(file, "RadioButton2", tag, correct, total);
             ADD_FAILURE() << "no error for " << c.vsego;
-        } catch (const platform::PlatformError &e) {
+        } catch (const larendo::platform::PlatformError &e) {
             EXPECT_TRUE(e.message().contains(QString::fromUtf8(c.message))) << e.message().toStdString();
         }
         EXPECT_EQ(tag, 2);
@@ -246,7 +246,7 @@ TEST_F(TestLog, ALogThatCannotBeWrittenRaisesNamingIt)
     try {
         appendTestLog("nofolder\\otchet.txt", "x");
         FAIL() << "no error";
-    } catch (const platform::PlatformError &e) {
+    } catch (const larendo::platform::PlatformError &e) {
         EXPECT_TRUE(e.message().startsWith(QStringLiteral("Не удалось записать строку в журнал тестов")));
         EXPECT_TRUE(e.message().contains(QStringLiteral("otchet.txt")));
     }
