@@ -26,12 +26,12 @@ QByteArray composeAdminSettings(const AdminSettings &s)
 
 AdminSettings ReadAdminSettings()
 {
-    return parseAdminSettings(larendo::platform::readFirstLine(larendo::platform::dataPath(QByteArray(kAdminSettingsFile))));
+    return parseAdminSettings(platform::readFirstLine(platform::dataPath(QByteArray(kAdminSettingsFile))));
 }
 
 void WriteAdminSettings(const QByteArray &login, const QByteArray &password, const QByteArray &testLogPath)
 {
-    larendo::platform::rewriteText(larendo::platform::dataPath(QByteArray(kAdminSettingsFile)),
+    platform::rewriteText(platform::dataPath(QByteArray(kAdminSettingsFile)),
                           {composeAdminSettings({login, password, testLogPath})});
 }
 

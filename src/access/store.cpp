@@ -19,15 +19,15 @@ QByteArray encoded(const QByteArray &plain)
 void refuseUnstorable(const QByteArray &section, const QByteArray &key, const QByteArray &value)
 {
     if (!isStorable(value)) {
-        larendo::platform::raise(QStringLiteral("Значение ключа \"%1\" раздела \"%2\" содержит символ, "
+        platform::raise(QStringLiteral("Значение ключа \"%1\" раздела \"%2\" содержит символ, "
                                        "который нельзя сохранить в файле")
-                            .arg(larendo::platform::fromAnsi(key), larendo::platform::fromAnsi(section)));
+                            .arg(platform::fromAnsi(key), platform::fromAnsi(section)));
     }
 }
 
-QList<larendo::platform::IniWrite> encodedWrites(const QList<EncodedWrite> &writes)
+QList<platform::IniWrite> encodedWrites(const QList<EncodedWrite> &writes)
 {
-    QList<larendo::platform::IniWrite> iniWrites;
+    QList<platform::IniWrite> iniWrites;
     iniWrites.reserve(writes.size());
     for (const EncodedWrite &w : writes) {
         refuseUnstorable(w.section, w.key, w.value);
@@ -62,7 +62,7 @@ std::optional<QByteArray> ReadEncodedValueIfPresent(const QByteArray &section, c
                                                     const QByteArray &relativeFile)
 {
     const std::optional<QByteArray> stored =
-        larendo::platform::readIniValue(larendo::platform::dataPath(relativeFile), section, key);
+        platform::readIniValue(platform::dataPath(relativeFile), section, key);
     if (!stored)
         return std::nullopt;
     return encoded(*stored);
@@ -71,9 +71,9 @@ std::optional<QByteArray> ReadEncodedValueIfPresent(const QByteArray &section, c
 QList<std::optional<QByteArray>> ReadEncodedValuesIfPresent(const QByteArray &section, const QList<QByteArray> &keys,
                                                             const QByteArray &relativeFile)
 {
-    const QString path = larendo::platform::dataPath(relativeFile);
+    const QString path = platform::dataPath(relativeFile);
     QList<std::optional<QByteArray>> values =
-        larendo::platform::iniValues(larendo::platform::readIniContent(path), section, keys);
+        platform::iniValues(platform::readIniContent(path), section, keys);
     for (std::optional<QByteArray> &v : values) {
         if (v)
             v = encoded(*v);
@@ -83,7 +83,7 @@ QList<std::optional<QByteArray>> ReadEncodedValuesIfPresent(const QByteArray &se
 
 std::optional<QByteArray> decodedValueIn(const QByteArray &content, const QByteArray &section, const QByteArray &key)
 {
-    const std::optional<QByteArray> stored = larendo::platform::iniValue(content, section, key);
+    const std::optional<QByteArray> stored = platform::iniValue(content, section, key);
     if (!stored)
         return std::nullopt;
     return encoded(*stored);
@@ -91,12 +91,12 @@ std::optional<QByteArray> decodedValueIn(const QByteArray &content, const QByteA
 
 void setEncodedValuesIn(QByteArray &content, const QList<EncodedWrite> &writes)
 {
-    larendo::platform::iniSetValues(content, encodedWrites(writes));
+    platform::iniSetValues(content, encodedWrites(writes));
 }
 
 void appendEncodedSectionIn(QByteArray &content, const QList<EncodedWrite> &writes)
 {
-    larendo::platform::iniAppendSection(content, encodedWrites(writes));
+    platform::iniAppendSection(content, encodedWrites(writes));
 }
 
 QByteArray ReadEncodedValue(const QByteArray &section, const QByteArray &key, const QByteArray &relativeFile)
@@ -108,17 +108,17 @@ void WriteEncodedValue(const QByteArray &section, const QByteArray &key, const Q
                        const QByteArray &relativeFile)
 {
     refuseUnstorable(section, key, value);
-    larendo::platform::writeIniValue(larendo::platform::dataPath(relativeFile), section, key, encoded(value));
+    platform::writeIniValue(platform::dataPath(relativeFile), section, key, encoded(value));
 }
 
 void EraseIniSection(const QByteArray &section, const QByteArray &relativeFile)
 {
-    larendo::platform::eraseIniSection(larendo::platform::dataPath(relativeFile), section);
+    platform::eraseIniSection(platform::dataPath(relativeFile), section);
 }
 
 void WriteEncodedValues(const QList<EncodedWrite> &writes, const QByteArray &relativeFile)
 {
-    larendo::platform::writeIniValues(larendo::platform::dataPath(relativeFile), encodedWrites(writes));
+    platform::writeIniValues(platform::dataPath(relativeFile), encodedWrites(writes));
 }
 
 } // namespace larendo::access

@@ -12,7 +12,7 @@ namespace larendo::access {
 
 namespace {
 
-QString listPath() { return larendo::platform::dataPath(QByteArray(kUserListFile)); }
+QString listPath() { return platform::dataPath(QByteArray(kUserListFile)); }
 
 } // namespace
 
@@ -21,19 +21,19 @@ QList<QByteArray> loadUserList()
     const QString path = listPath();
     if (!QFileInfo::exists(path))
         return {};
-    return larendo::platform::loadLines(path);
+    return platform::loadLines(path);
 }
 
 bool linesHold(const QByteArray &content, const QByteArray &name)
 {
     const char *data = content.constData();
     const qsizetype size = content.size();
-    const unsigned char *fold = larendo::platform::ansiFoldTable();
+    const unsigned char *fold = platform::ansiFoldTable();
     const auto matches = [&](qsizetype b, qsizetype e) {
         // Names of a class mostly differ in their last characters (numbered names): those first.
         return e - b == name.size()
                && (e == b || fold[static_cast<unsigned char>(data[e - 1])] == fold[static_cast<unsigned char>(name.back())])
-               && larendo::platform::equalsIgnoreCaseAnsi(data + b, e - b, name.constData(), name.size());
+               && platform::equalsIgnoreCaseAnsi(data + b, e - b, name.constData(), name.size());
     };
     // Lines end at LF (most end in CR LF); a CR anywhere else ends a line too.
     qsizetype begin = 0;
@@ -57,7 +57,7 @@ bool linesHold(const QByteArray &content, const QByteArray &name)
 
 QStringList loadUserNames()
 {
-    const QString text = larendo::platform::fromAnsi(loadUserListText());
+    const QString text = platform::fromAnsi(loadUserListText());
     QStringList names;
     const QChar *data = text.constData();
     const qsizetype size = text.size();
@@ -80,7 +80,7 @@ QByteArray loadUserListText()
     const QString path = listPath();
     if (!QFileInfo::exists(path))
         return {};
-    return larendo::platform::loadText(path);
+    return platform::loadText(path);
 }
 
 bool userListHolds(const QByteArray &name) { return linesHold(loadUserListText(), name); }

@@ -14,14 +14,14 @@ namespace larendo::access {
 
 namespace {
 
-QString registryPath() { return larendo::platform::dataPath(QByteArray(kUserRegistryFile)); }
-QString listPath() { return larendo::platform::dataPath(QByteArray(kUserListFile)); }
+QString registryPath() { return platform::dataPath(QByteArray(kUserRegistryFile)); }
+QString listPath() { return platform::dataPath(QByteArray(kUserListFile)); }
 
 // Position of the first line equal to name in any letter case; -1 when none.
 qsizetype lineOf(const QList<QByteArray> &list, const QByteArray &name)
 {
     for (qsizetype i = 0; i < list.size(); ++i) {
-        if (larendo::platform::equalsIgnoreCaseAnsi(list[i], name))
+        if (platform::equalsIgnoreCaseAnsi(list[i], name))
             return i;
     }
     return -1;
@@ -52,7 +52,7 @@ NameCheck checkNewUser(const QString &name, const QString &password, const QStri
         if (c.category() == QChar::Other_Control)
             return NameCheck::Invalid; // could not be kept on one line of users.ini
     }
-    if (!larendo::platform::isAnsiEncodable(name) || !larendo::platform::isAnsiEncodable(password))
+    if (!platform::isAnsiEncodable(name) || !platform::isAnsiEncodable(password))
         return NameCheck::Invalid;
     if (!adminLogin.isEmpty() && name.compare(adminLogin, Qt::CaseInsensitive) == 0)
         return NameCheck::Invalid; // such a student could never sign in
@@ -67,24 +67,24 @@ RegistrationResult RegisterUser(const QByteArray &name, const QByteArray &passwo
     for (int n = 2; n <= 12; ++n)
         writes.append({name, testKey(n), "0"});
     RegistrationResult result;
-    larendo::platform::withFileLock(registryPath(), [&] {
-        QByteArray registry = larendo::platform::readIniFile(registryPath());
+    platform::withFileLock(registryPath(), [&] {
+        QByteArray registry = platform::readIniFile(registryPath());
         QByteArray listText = loadUserListText();
         const bool listed = linesHold(listText, name);
-        const bool hasSection = larendo::platform::iniHasSection(registry, name);
+        const bool hasSection = platform::iniHasSection(registry, name);
         if (listed && hasSection) {
             result.status = Registration::AlreadyRegistered;
             return;
         }
         if (hasSection)
-            larendo::platform::iniEraseSection(registry, name); // left by a registration or removal cut short
+            platform::iniEraseSection(registry, name); // left by a registration or removal cut short
         appendEncodedSectionIn(registry, writes);
-        larendo::platform::replaceIniFile(registryPath(), registry);
+        platform::replaceIniFile(registryPath(), registry);
         if (!listed) {
-            listText = larendo::platform::withLineAppended(listText, name);
-            larendo::platform::saveText(listPath(), listText);
+            listText = platform::withLineAppended(listText, name);
+            platform::saveText(listPath(), listText);
         }
-        result.list = larendo::platform::splitLines(listText);
+        result.list = platform::splitLines(listText);
     });
     return result;
 }
@@ -92,8 +92,8 @@ RegistrationResult RegisterUser(const QByteArray &name, const QByteArray &passwo
 RemovalResult RemoveUser(const QByteArray &name, const QByteArray &password)
 {
     RemovalResult result;
-    larendo::platform::withFileLock(registryPath(), [&] {
-        QByteArray registry = larendo::platform::readIniFile(registryPath());
+    platform::withFileLock(registryPath(), [&] {
+        QByteArray registry = platform::readIniFile(registryPath());
         const std::optional<QByteArray> stored = decodedValueIn(registry, name, "password");
         if (!stored || *stored != password) {
             result.status = Removal::WrongPassword;
@@ -103,9 +103,9 @@ RemovalResult RemoveUser(const QByteArray &name, const QByteArray &password)
         const qsizetype line = lineOf(list, name);
         if (line >= 0)
             list.removeAt(line);
-        larendo::platform::saveLines(listPath(), list);
-        larendo::platform::iniEraseSection(registry, name);
-        larendo::platform::replaceIniFile(registryPath(), registry);
+        platform::saveLines(listPath(), list);
+        platform::iniEraseSection(registry, name);
+        platform::replaceIniFile(registryPath(), registry);
         result.list = list;
     });
     return result;
@@ -145,7 +145,7 @@ UserRecord ReadUserRecord(const QByteArray &name)
     return r;
 }
 
-std::uint8_t gradeOf(const QByteArray &text) { return static_cast<std::uint8_t>(larendo::platform::toInt(text) & 0xFF); }
+std::uint8_t gradeOf(const QByteArray &text) { return static_cast<std::uint8_t>(platform::toInt(text) & 0xFF); }
 
 std::uint8_t ReadGrade(const QByteArray &name, int n)
 {
@@ -164,19 +164,19 @@ void SaveGrades(const QByteArray &user, const GradeArray &grades)
     QList<EncodedWrite> writes;
     for (int n = 1; n <= 12; ++n)
         writes.append({user, testKey(n), QByteArray::number(grades[n])});
-    larendo::platform::withFileLock(registryPath(), [&] {
-        QByteArray registry = larendo::platform::readIniFile(registryPath());
+    platform::withFileLock(registryPath(), [&] {
+        QByteArray registry = platform::readIniFile(registryPath());
         setEncodedValuesIn(registry, writes);
-        larendo::platform::replaceIniFile(registryPath(), registry);
+        platform::replaceIniFile(registryPath(), registry);
     });
 }
 
 void SaveGrade(const QByteArray &user, int index, int grade)
 {
-    larendo::platform::withFileLock(registryPath(), [&] {
-        QByteArray registry = larendo::platform::readIniFile(registryPath());
+    platform::withFileLock(registryPath(), [&] {
+        QByteArray registry = platform::readIniFile(registryPath());
         setEncodedValuesIn(registry, {{user, testKey(index), QByteArray::number(grade)}});
-        larendo::platform::replaceIniFile(registryPath(), registry);
+        platform::replaceIniFile(registryPath(), registry);
     });
 }
 

@@ -14,7 +14,7 @@ namespace larendo::admin {
 
 bool isPlainTestName(const QString &name)
 {
-    if (name.isEmpty() || name == kTestNamePrompt || !larendo::platform::isAnsiEncodable(name))
+    if (name.isEmpty() || name == kTestNamePrompt || !platform::isAnsiEncodable(name))
         return false;
     for (const QChar c : name) {
         if (c == u'\\' || c == u'/' || c == u':' || c.unicode() < 0x20)
@@ -23,27 +23,27 @@ bool isPlainTestName(const QString &name)
     return !name.contains(QStringLiteral(".."));
 }
 
-QByteArray testFileFor(const QString &name) { return larendo::quiz::testFileOf(larendo::platform::toAnsi(name), {}); }
+QByteArray testFileFor(const QString &name) { return quiz::testFileOf(platform::toAnsi(name), {}); }
 
 AuthoringResult buildTest(const QString &testName, const QString &sourcePath, const ConfirmReplace &confirm)
 {
     AuthoringResult result;
     if (!isPlainTestName(testName))
         return result;
-    const SourceLines source = readSourceText(larendo::platform::readWholeFile(larendo::platform::dataPath(sourcePath)));
+    const SourceLines source = readSourceText(platform::readWholeFile(platform::dataPath(sourcePath)));
     result.encoding = source.encoding;
     result.answerLines = source.answerLines;
-    result.testFile = larendo::platform::dataPath(testFileFor(testName));
-    result.build = larendo::quiz::checkTestSource(source.lines, source.problems);
+    result.testFile = platform::dataPath(testFileFor(testName));
+    result.build = quiz::checkTestSource(source.lines, source.problems);
     if (!result.build.ok) {
         result.outcome = BuildOutcome::Refused;
         return result;
     }
-    if (larendo::platform::fileExists(result.testFile) && confirm && !confirm(result.testFile)) {
+    if (platform::fileExists(result.testFile) && confirm && !confirm(result.testFile)) {
         result.outcome = BuildOutcome::Cancelled;
         return result;
     }
-    result.build = larendo::quiz::buildTestFile(source.lines, testFileFor(testName), source.problems);
+    result.build = quiz::buildTestFile(source.lines, testFileFor(testName), source.problems);
     result.outcome = result.build.ok ? BuildOutcome::Built : BuildOutcome::Refused;
     return result;
 }
@@ -59,7 +59,7 @@ QString builtText(const AuthoringResult &result)
     return text + u'.';
 }
 
-QString refusalText(const larendo::quiz::BuildResult &build)
+QString refusalText(const quiz::BuildResult &build)
 {
     // A box taller than the screen would hide its OK button: list the first few.
     constexpr qsizetype kListed = 15;
@@ -74,30 +74,30 @@ QString refusalText(const larendo::quiz::BuildResult &build)
 
 QString courseTestPath(const QString &courseDir, int number)
 {
-    return larendo::platform::dataPath(courseDir + larendo::platform::fromAnsi(larendo::quiz::testFileOf(access::testKey(number))));
+    return platform::dataPath(courseDir + platform::fromAnsi(quiz::testFileOf(access::testKey(number))));
 }
 
 void installTest(const QString &builtFile, const QString &courseDir, int number)
 {
-    const QByteArray test = larendo::platform::readWholeFile(builtFile);
+    const QByteArray test = platform::readWholeFile(builtFile);
     const QString target = courseTestPath(courseDir, number);
-    if (larendo::platform::fileExists(target))
-        larendo::platform::saveText(target + QStringLiteral(".bak"), larendo::platform::readWholeFile(target));
-    larendo::platform::saveText(target, test);
+    if (platform::fileExists(target))
+        platform::saveText(target + QStringLiteral(".bak"), platform::readWholeFile(target));
+    platform::saveText(target, test);
 }
 
 OpenedTest writeSourceOfTest(const QString &testPath, const QString &sourcePath)
 {
-    const QString test = larendo::platform::dataPath(testPath);
-    larendo::quiz::SourceText text;
-    const QByteArray content = larendo::platform::readWholeFile(test);
+    const QString test = platform::dataPath(testPath);
+    quiz::SourceText text;
+    const QByteArray content = platform::readWholeFile(test);
     try {
-        text = larendo::quiz::sourceTextOf(content);
-    } catch (const larendo::platform::PlatformError &e) {
-        larendo::platform::raise(QStringLiteral("Файл \"%1\" не является файлом теста: %2")
+        text = quiz::sourceTextOf(content);
+    } catch (const platform::PlatformError &e) {
+        platform::raise(QStringLiteral("Файл \"%1\" не является файлом теста: %2")
                             .arg(QDir::toNativeSeparators(test), e.message()));
     }
-    larendo::platform::rewriteText(larendo::platform::dataPath(sourcePath), text.lines);
+    platform::rewriteText(platform::dataPath(sourcePath), text.lines);
     return {text.questionCount, text.notes};
 }
 

@@ -9,6 +9,8 @@
 #include <QFileInfo>
 #include <QPushButton>
 
+using namespace larendo;
+
 using namespace larendo::platform;
 
 namespace {
@@ -30,7 +32,7 @@ QPushButton *makeButton(QWidget *parent, const char *name, const QString &captio
 // The number N of a test name "testN" the course's menu offers; 0 for others.
 int courseNumberOf(const QString &name)
 {
-    for (int n = 1; n <= larendo::admin::kCourseTests; ++n) {
+    for (int n = 1; n <= admin::kCourseTests; ++n) {
         if (name.compare(QStringLiteral("test%1").arg(n), Qt::CaseInsensitive) == 0)
             return n;
     }
@@ -50,12 +52,12 @@ TForm2::TForm2(QString *savedDirectory, QWidget *parent) : QDialog(parent), save
 
     Edit9 = new QLineEdit(Panel1);
     Edit9->setObjectName(QStringLiteral("Edit9"));
-    Edit9->setText(larendo::admin::kTestNamePrompt);
+    Edit9->setText(admin::kTestNamePrompt);
     Edit9->setGeometry(kMargin, 24, kWidth - 2 * kMargin, 32);
     Edit9->setFont(font);
     Edit10 = new ClickableLineEdit(Panel1);
     Edit10->setObjectName(QStringLiteral("Edit10"));
-    Edit10->setText(larendo::admin::kSourcePrompt);
+    Edit10->setText(admin::kSourcePrompt);
     Edit10->setGeometry(kMargin, 72, kWidth - 2 * kMargin - 182, 32);
     Edit10->setFont(font);
     onSignal(Edit10, &ClickableLineEdit::clicked, this, [this] { Edit10Click(); });
@@ -69,7 +71,7 @@ TForm2::TForm2(QString *savedDirectory, QWidget *parent) : QDialog(parent), save
 
     ComboBox1 = new QComboBox(Panel1);
     ComboBox1->setObjectName(QStringLiteral("ComboBox1"));
-    for (int n = 1; n <= larendo::admin::kCourseTests; ++n)
+    for (int n = 1; n <= admin::kCourseTests; ++n)
         ComboBox1->addItem(QStringLiteral("Тестирование №%1").arg(n));
     ComboBox1->setGeometry(kMargin, 180, 250, 40);
     ComboBox1->setFont(font);

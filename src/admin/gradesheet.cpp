@@ -21,9 +21,9 @@ int readGrade(const QByteArray &user, int test, QStringList &problems)
         problems.append(QStringLiteral("нет оценки %1").arg(QString::fromLatin1(key)));
         return kUnreadable;
     }
-    const std::optional<int> value = larendo::platform::intOf(*stored);
+    const std::optional<int> value = platform::intOf(*stored);
     if (!value) {
-        problems.append(QStringLiteral("оценка %1 «%2» не является числом").arg(QString::fromLatin1(key), larendo::platform::fromAnsi(*stored)));
+        problems.append(QStringLiteral("оценка %1 «%2» не является числом").arg(QString::fromLatin1(key), platform::fromAnsi(*stored)));
         return kUnreadable;
     }
     const int grade = *value;
@@ -37,7 +37,7 @@ int readGrade(const QByteArray &user, int test, QStringList &problems)
 GradeRow readRow(const QByteArray &user, const QList<int> &tests)
 {
     GradeRow row;
-    row.name = larendo::platform::fromAnsi(user);
+    row.name = platform::fromAnsi(user);
     // A user without a password has no section of their own (or a broken one).
     if (!access::ReadEncodedValueIfPresent(user, "password", access::kUserRegistryFile)) {
         row.grades = QList<int>(tests.size(), kUnreadable);
@@ -89,8 +89,8 @@ GradeSheet loadGradeSheet(const QList<int> &tests)
             continue;
         try {
             sheet.rows.append(readRow(user, tests));
-        } catch (const larendo::platform::PlatformError &e) { // the file itself failed: say so in the row and go on
-            sheet.rows.append({larendo::platform::fromAnsi(user), QList<int>(tests.size(), kUnreadable), e.message()});
+        } catch (const platform::PlatformError &e) { // the file itself failed: say so in the row and go on
+            sheet.rows.append({platform::fromAnsi(user), QList<int>(tests.size(), kUnreadable), e.message()});
         }
     }
     sheet.means = meansOf(sheet.rows, tests.size());
@@ -134,7 +134,7 @@ QByteArray gradeSheetCsv(const GradeSheet &sheet)
     return "\xEF\xBB\xBF" + lines.join(QStringLiteral("\r\n")).toUtf8() + "\r\n";
 }
 
-void saveGradeSheetCsv(const GradeSheet &sheet, const QString &fullPath) { larendo::platform::saveText(fullPath, gradeSheetCsv(sheet)); }
+void saveGradeSheetCsv(const GradeSheet &sheet, const QString &fullPath) { platform::saveText(fullPath, gradeSheetCsv(sheet)); }
 
 QString gradeSheetHtml(const GradeSheet &sheet, const QDateTime &at)
 {

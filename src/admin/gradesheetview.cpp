@@ -17,6 +17,8 @@
 #include <QTextDocument>
 #include <QVBoxLayout>
 
+using namespace larendo;
+
 using namespace larendo::admin;
 
 namespace {
@@ -68,7 +70,7 @@ TGradeSheet::TGradeSheet(QWidget *parent) : QDialog(parent)
     auto *layout = new QVBoxLayout(this);
     Caption = new QLabel(this);
     Caption->setObjectName(QStringLiteral("Caption"));
-    Caption->setFont(larendo::platform::formFont("Times New Roman", 21, true));
+    Caption->setFont(platform::formFont("Times New Roman", 21, true));
     layout->addWidget(Caption);
 
     model_ = new QStandardItemModel(this);
@@ -80,7 +82,7 @@ TGradeSheet::TGradeSheet(QWidget *parent) : QDialog(parent)
     Table = new QTableView(this);
     Table->setObjectName(QStringLiteral("Table"));
     Table->setModel(proxy);
-    Table->setFont(larendo::platform::formFont("MS Sans Serif", 15));
+    Table->setFont(platform::formFont("MS Sans Serif", 15));
     Table->setSelectionBehavior(QAbstractItemView::SelectRows);
     Table->setAlternatingRowColors(true);
     Table->verticalHeader()->setVisible(false);
@@ -99,10 +101,10 @@ TGradeSheet::TGradeSheet(QWidget *parent) : QDialog(parent)
     buttons->addWidget(CloseButton);
     layout->addLayout(buttons);
     for (QPushButton *b : {ExportButton, PrintButton, CloseButton})
-        b->setFont(larendo::platform::formFont("MS Sans Serif", 16, true));
-    larendo::platform::onSignal(ExportButton, &QPushButton::clicked, this, [this] { ExportClick(); });
-    larendo::platform::onSignal(PrintButton, &QPushButton::clicked, this, [this] { PrintClick(); });
-    larendo::platform::onSignal(CloseButton, &QPushButton::clicked, this, [this] { close(); });
+        b->setFont(platform::formFont("MS Sans Serif", 16, true));
+    platform::onSignal(ExportButton, &QPushButton::clicked, this, [this] { ExportClick(); });
+    platform::onSignal(PrintButton, &QPushButton::clicked, this, [this] { PrintClick(); });
+    platform::onSignal(CloseButton, &QPushButton::clicked, this, [this] { close(); });
 }
 
 void TGradeSheet::showSheet(const GradeSheet &sheet)
@@ -156,14 +158,14 @@ void TGradeSheet::ExportClick()
     QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     if (folder.isEmpty() || !QDir(folder).exists())
         folder = QDir::homePath();
-    const QString name = QStringLiteral("Ведомость %1.csv").arg(larendo::platform::now().date().toString(u"dd.MM.yyyy"));
+    const QString name = QStringLiteral("Ведомость %1.csv").arg(platform::now().date().toString(u"dd.MM.yyyy"));
     const std::optional<QString> file =
-        larendo::platform::chooseFile(this, {larendo::platform::FileDialogKind::Save, QStringLiteral("Экспорт ведомости"),
+        platform::chooseFile(this, {platform::FileDialogKind::Save, QStringLiteral("Экспорт ведомости"),
                                     QDir(folder).filePath(name), QStringLiteral("Таблица CSV (*.csv);;Все файлы (*)")});
     if (!file)
         return;
     saveGradeSheetCsv(sheetAsShown(), *file);
-    larendo::platform::showBox(this, larendo::platform::MessageKind::Information,
+    platform::showBox(this, platform::MessageKind::Information,
                       QStringLiteral("Ведомость записана в файл:\n%1").arg(QDir::toNativeSeparators(*file)));
 }
 
@@ -171,7 +173,7 @@ void TGradeSheet::printTo(QPrinter &printer) const
 {
     QTextDocument document;
     document.setDefaultFont(QFont(QStringLiteral("Times New Roman"), 11));
-    document.setHtml(gradeSheetHtml(sheetAsShown(), larendo::platform::now()));
+    document.setHtml(gradeSheetHtml(sheetAsShown(), platform::now()));
     document.print(&printer);
 }
 
@@ -179,6 +181,6 @@ void TGradeSheet::PrintClick()
 {
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(QStringLiteral("Ведомость"));
-    if (larendo::platform::choosePrinter(this, printer))
+    if (platform::choosePrinter(this, printer))
         printTo(printer);
 }

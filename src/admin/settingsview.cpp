@@ -14,7 +14,7 @@ namespace {
 // character has a Windows-1251 byte and none would end the line early.
 bool storable(const QString &text)
 {
-    return larendo::platform::isAnsiEncodable(text) && !text.contains(u'\r') && !text.contains(u'\n')
+    return platform::isAnsiEncodable(text) && !text.contains(u'\r') && !text.contains(u'\n')
            && !text.contains(QChar(u'\0'));
 }
 
@@ -42,14 +42,14 @@ SettingsVerdict checkSettings(const SettingsFields &fields)
             return verdict;
         }
     }
-    verdict.settings = {larendo::platform::toAnsi(fields.login), larendo::platform::toAnsi(fields.repeated),
-                        larendo::platform::toAnsi(fields.testLogPath)};
+    verdict.settings = {platform::toAnsi(fields.login), platform::toAnsi(fields.repeated),
+                        platform::toAnsi(fields.testLogPath)};
     return verdict;
 }
 
 QString logPathProblem(const QByteArray &testLogPath)
 {
-    const QString path = QDir::toNativeSeparators(larendo::platform::dataPath(testLogPath));
+    const QString path = QDir::toNativeSeparators(platform::dataPath(testLogPath));
     const QFileInfo file(path);
     const QFileInfo folder(file.absolutePath());
     QString reason;

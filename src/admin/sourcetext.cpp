@@ -9,7 +9,7 @@ namespace larendo::admin {
 
 namespace {
 
-using larendo::quiz::SourceProblem;
+using quiz::SourceProblem;
 
 const QByteArray kUtf8Mark = "\xEF\xBB\xBF";
 const QByteArray kUtf16LeMark = "\xFF\xFE";
@@ -93,7 +93,7 @@ QString decoded(const QByteArray &bytes, SourceEncoding encoding)
     case SourceEncoding::Windows1251:
         break;
     }
-    return larendo::platform::fromAnsi(bytes);
+    return platform::fromAnsi(bytes);
 }
 
 // Lines of a decoded text, split as the file reader splits bytes: CR LF, CR or LF.
@@ -120,7 +120,7 @@ QString firstUnencodable(const QString &line)
 {
     for (qsizetype i = 0; i < line.size(); ++i) {
         const qsizetype n = line[i].isHighSurrogate() && i + 1 < line.size() ? 2 : 1;
-        if (!larendo::platform::isAnsiEncodable(line.mid(i, n)))
+        if (!platform::isAnsiEncodable(line.mid(i, n)))
             return line.mid(i, n);
         i += n - 1;
     }
@@ -134,7 +134,7 @@ QList<QByteArray> toAnsiLines(const QStringList &lines, QList<SourceProblem> &pr
     result.reserve(lines.size());
     for (qsizetype i = 0; i < lines.size(); ++i) {
         bool ok = true;
-        result.append(larendo::platform::toAnsi(lines[i], &ok));
+        result.append(platform::toAnsi(lines[i], &ok));
         if (!ok) {
             problems.append({static_cast<int>(i + 1),
                              QStringLiteral("символ «%1» нельзя сохранить в файле теста (его нет в кодировке Windows-1251)")
@@ -246,7 +246,7 @@ SourceLines readSourceText(const QByteArray &bytes)
     SourceLines source;
     source.encoding = detectEncoding(bytes);
     if (source.encoding == SourceEncoding::Windows1251)
-        source.lines = larendo::platform::splitLines(bytes); // the bytes as they are: nothing to convert
+        source.lines = platform::splitLines(bytes); // the bytes as they are: nothing to convert
     else
         source.lines = toAnsiLines(splitText(decoded(bytes, source.encoding)), source.problems);
     for (const QByteArray &line : source.lines) {

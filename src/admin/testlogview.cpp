@@ -8,11 +8,11 @@ namespace larendo::admin {
 
 QStringList loadTestLogLines(const QByteArray &testLogPath)
 {
-    const QList<QByteArray> bytes = larendo::platform::loadLines(larendo::platform::dataPath(testLogPath));
+    const QList<QByteArray> bytes = platform::loadLines(platform::dataPath(testLogPath));
     if (bytes.isEmpty())
         return {};
     // Decoded in one piece: a decoder for each of a hundred thousand lines costs more than the reading.
-    return larendo::platform::fromAnsi(bytes.join('\n')).split(u'\n');
+    return platform::fromAnsi(bytes.join('\n')).split(u'\n');
 }
 
 } // namespace larendo::admin

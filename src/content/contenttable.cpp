@@ -5,11 +5,11 @@
 
 namespace larendo::content {
 
-QString documentPath(const char *target) { return larendo::platform::dataPath(QByteArray(target)); }
+QString documentPath(const char *target) { return platform::dataPath(QByteArray(target)); }
 
 QByteArray commandLineBytes(const PresentationItem &item)
 {
-    return larendo::platform::toAnsi(QString::fromUtf8(item.commandLine));
+    return platform::toAnsi(QString::fromUtf8(item.commandLine));
 }
 
 } // namespace larendo::content

@@ -31,6 +31,8 @@
 #include <type_traits>
 #include <variant>
 
+using namespace larendo;
+
 namespace {
 
 constexpr int kClientWidth = 924;
@@ -44,20 +46,20 @@ TForm1::TForm1(QWidget *parent) : QMainWindow(parent)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("ЭУИ \"Ларендо\""));
-    setFont(larendo::platform::formFont("MS Sans Serif", 11));
+    setFont(platform::formFont("MS Sans Serif", 11));
     buildMenu();
     // The desktop's menu font, as menus are drawn there; narrow items so the
     // ten top-level items of a signed-in user fit the window's width.
-    menuBar()->setFont(larendo::platform::formFont("MS Sans Serif", 11));
-    larendo::platform::reachByAltKey(menuBar());
+    menuBar()->setFont(platform::formFont("MS Sans Serif", 11));
+    platform::reachByAltKey(menuBar());
     buildViews();
     const QSize designed(kClientWidth, kClientHeight + menuBar()->sizeHint().height());
     resize(designed);
     // Made smaller on a small or scaled screen; the views then scroll.
-    larendo::platform::centreOnScreen(this);
+    platform::centreOnScreen(this);
     if (height() < designed.height()) { // room for the scroll bar, so the views need not scroll sideways too
         resize(width() + style()->pixelMetric(QStyle::PM_ScrollBarExtent), height());
-        larendo::platform::centreOnScreen(this);
+        platform::centreOnScreen(this);
     }
     fitMenuToWidth();
     navigator_ = [this](const QUrl &url) { WebBrowser1->load(url); };
@@ -88,10 +90,10 @@ void TForm1::setSecondaryWindows(TForm2 *authoring, TOKRightDlg *about, TForm5 *
 
 void TForm1::buildMenu()
 {
-    const auto table = larendo::shell::menuTable();
+    const auto table = shell::menuTable();
     QMenu *parents[2] = {nullptr, nullptr};
     for (size_t i = 0; i < table.size(); ++i) {
-        const larendo::shell::MenuEntry &e = table[i];
+        const shell::MenuEntry &e = table[i];
         const bool hasChildren = i + 1 < table.size() && table[i + 1].level > e.level;
         const QString caption = QString::fromUtf8(e.caption);
         const QIcon icon = e.icon ? QIcon(QString::fromLatin1(e.icon)) : QIcon();
@@ -112,22 +114,22 @@ void TForm1::buildMenu()
 }
 
 // What the row says choosing the item does.
-void TForm1::connectMenuItem(QAction *action, const larendo::shell::MenuEntry &entry)
+void TForm1::connectMenuItem(QAction *action, const shell::MenuEntry &entry)
 {
-    const auto run = [this, action](auto handler) { larendo::platform::onSignal(action, &QAction::triggered, this, handler); };
+    const auto run = [this, action](auto handler) { platform::onSignal(action, &QAction::triggered, this, handler); };
     std::visit(
         [&](const auto &what) {
             using Kind = std::decay_t<decltype(what)>;
-            if constexpr (std::is_same_v<Kind, larendo::shell::MenuHandler>) {
+            if constexpr (std::is_same_v<Kind, shell::MenuHandler>) {
                 run([this, what] { (this->*what)(); });
-            } else if constexpr (std::is_same_v<Kind, larendo::shell::Document>) {
-                const larendo::content::DocumentItem *doc = larendo::content::findDocument(entry.name); // present: checked at compile time
+            } else if constexpr (std::is_same_v<Kind, shell::Document>) {
+                const content::DocumentItem *doc = content::findDocument(entry.name); // present: checked at compile time
                 run([this, doc] { openDocument(*doc); });
-            } else if constexpr (std::is_same_v<Kind, larendo::shell::Presentation>) {
-                const larendo::content::PresentationItem *show = larendo::content::findPresentation(entry.name);
+            } else if constexpr (std::is_same_v<Kind, shell::Presentation>) {
+                const content::PresentationItem *show = content::findPresentation(entry.name);
                 run([this, show] { startPresentation(*show); });
-            } else if constexpr (std::is_same_v<Kind, larendo::shell::Test>) {
-                const QByteArray test = larendo::access::testKey(what.number);
+            } else if constexpr (std::is_same_v<Kind, shell::Test>) {
+                const QByteArray test = access::testKey(what.number);
                 run([this, test] { testClick(test); });
             }
             // A submenu header opens its items; a lecture place the course does not fill is never shown.
@@ -139,11 +141,11 @@ void TForm1::connectMenuItem(QAction *action, const larendo::shell::MenuEntry &e
 void TForm1::fitMenuToWidth()
 {
     QStringList captions;
-    for (const larendo::shell::MenuEntry &entry : larendo::shell::menuTable()) {
+    for (const shell::MenuEntry &entry : shell::menuTable()) {
         if (entry.level == 0 && qstrcmp(entry.name, "NaFormuAvtorizazii") != 0)
             captions << QString::fromUtf8(entry.caption);
     }
-    larendo::platform::fitMenuBarFont(menuBar(), captions, width(), 11, 8);
+    platform::fitMenuBarFont(menuBar(), captions, width(), 11, 8);
 }
 
 QAction *TForm1::menuItem(const char *name) const { return findChild<QAction *>(QString::fromLatin1(name)); }
@@ -156,7 +158,7 @@ void TForm1::setMenuVisible(const char *name, bool visible)
 
 void TForm1::enable(const QByteArray &name, bool value)
 {
-    const QList<QByteArray> components = larendo::quiz::unlockedBy(name);
+    const QList<QByteArray> components = quiz::unlockedBy(name);
     if (components.isEmpty())
         return;
     const QList<QObject *> all = findChildren<QObject *>();
@@ -176,25 +178,25 @@ void TForm1::enable(const QByteArray &name, bool value)
 
 // ---- views
 
-QFrame *TForm1::panel(larendo::shell::View view) const
+QFrame *TForm1::panel(shell::View view) const
 {
     switch (view) {
-    case larendo::shell::View::Panel1: return Panel1;
-    case larendo::shell::View::Panel2: return Panel2;
-    case larendo::shell::View::Panel3: return Panel3;
-    case larendo::shell::View::Panel4: return Panel4;
-    case larendo::shell::View::Panel6: return Panel6;
-    case larendo::shell::View::Panel7: return Panel7;
+    case shell::View::Panel1: return Panel1;
+    case shell::View::Panel2: return Panel2;
+    case shell::View::Panel3: return Panel3;
+    case shell::View::Panel4: return Panel4;
+    case shell::View::Panel6: return Panel6;
+    case shell::View::Panel7: return Panel7;
     }
     return nullptr;
 }
 
-void TForm1::switchViews(larendo::shell::ViewSwitch trigger)
+void TForm1::switchViews(shell::ViewSwitch trigger)
 {
-    const larendo::shell::ViewSwitchRow &row = larendo::shell::viewSwitchRow(trigger);
-    for (const larendo::shell::View v : row.shown)
+    const shell::ViewSwitchRow &row = shell::viewSwitchRow(trigger);
+    for (const shell::View v : row.shown)
         panel(v)->setVisible(true);
-    for (const larendo::shell::View v : row.hidden)
+    for (const shell::View v : row.hidden)
         panel(v)->setVisible(false);
     // A run the student left for another view is abandoned, so the menus hidden for it come back.
     if (testRunning_ && !testViewInFront()) {
@@ -305,7 +307,7 @@ bool TForm1::eventFilter(QObject *watched, QEvent *event)
 
 void TForm1::FormCreate()
 {
-    navigator_(QUrl::fromLocalFile(larendo::content::documentPath(larendo::content::kStartPage)));
+    navigator_(QUrl::fromLocalFile(content::documentPath(content::kStartPage)));
 }
 
 void TForm1::showEvent(QShowEvent *event)
@@ -314,14 +316,14 @@ void TForm1::showEvent(QShowEvent *event)
     if (shownOnce_)
         return;
     shownOnce_ = true;
-    larendo::platform::guarded([this] { FormShow(); });
+    platform::guarded([this] { FormShow(); });
 }
 
 void TForm1::FormShow()
 {
-    larendo::platform::setComboItems(ComboBox1, larendo::access::loadUserNames());
+    platform::setComboItems(ComboBox1, access::loadUserNames());
     state_.SignedIn = false;
-    switchViews(larendo::shell::ViewSwitch::FormShow);
+    switchViews(shell::ViewSwitch::FormShow);
     state_.UnlockState = 0;
     setMenuVisible("N0", false);
     ReadAdminSettings();
@@ -329,37 +331,37 @@ void TForm1::FormShow()
 
 void TForm1::ReadAdminSettings()
 {
-    const larendo::access::AdminSettings s = larendo::access::ReadAdminSettings();
+    const access::AdminSettings s = access::ReadAdminSettings();
     state_.AdminLogin = s.login;
     state_.AdminPassword = s.password;
     state_.TestLogPath = s.testLogPath;
     state_.AdminSettingsRead = true;
-    Edit3->setText(larendo::platform::fromAnsi(s.login));
-    Edit4->setText(larendo::platform::fromAnsi(s.password));
-    Edit5->setText(larendo::platform::fromAnsi(s.password));
-    Edit6->setText(larendo::platform::fromAnsi(s.testLogPath));
+    Edit3->setText(platform::fromAnsi(s.login));
+    Edit4->setText(platform::fromAnsi(s.password));
+    Edit5->setText(platform::fromAnsi(s.password));
+    Edit6->setText(platform::fromAnsi(s.testLogPath));
 }
 
 void TForm1::NeClick() { close(); }
 
 bool TForm1::FormCloseQuery()
 {
-    const larendo::platform::Message question{larendo::platform::MessageKind::Warning, QStringLiteral("Warning"),
+    const platform::Message question{platform::MessageKind::Warning, QStringLiteral("Warning"),
                                      QStringLiteral("Вы действительно хотите выйти из программы?"),
-                                     larendo::platform::MessageButtons::OkCancel};
-    return larendo::platform::showMessage(this, question) == larendo::platform::MessageAnswer::Ok;
+                                     platform::MessageButtons::OkCancel};
+    return platform::showMessage(this, question) == platform::MessageAnswer::Ok;
 }
 
 void TForm1::FormClose()
 {
     if (state_.SignedIn && !state_.SignedInAsAdmin)
-        larendo::access::SaveGrades(state_.CurrentUser, state_.Grades);
+        access::SaveGrades(state_.CurrentUser, state_.Grades);
 }
 
 void TForm1::closeEvent(QCloseEvent *event)
 {
     bool closed = false;
-    larendo::platform::guarded([&] {
+    platform::guarded([&] {
         if (!FormCloseQuery())
             return;
         FormClose(); // a save that fails keeps the window open
@@ -377,17 +379,17 @@ void TForm1::closeEvent(QCloseEvent *event)
 
 // ---- course content
 
-void TForm1::openDocument(const larendo::content::DocumentItem &item)
+void TForm1::openDocument(const content::DocumentItem &item)
 {
-    switchViews(larendo::shell::ViewSwitch::Document);
-    navigator_(QUrl::fromLocalFile(larendo::content::documentPath(item.target)));
+    switchViews(shell::ViewSwitch::Document);
+    navigator_(QUrl::fromLocalFile(content::documentPath(item.target)));
 }
 
 void TForm1::setNavigator(std::function<void(const QUrl &)> navigator) { navigator_ = std::move(navigator); }
 
-void TForm1::startPresentation(const larendo::content::PresentationItem &item)
+void TForm1::startPresentation(const content::PresentationItem &item)
 {
-    larendo::platform::startProgram(larendo::content::commandLineBytes(item));
+    platform::startProgram(content::commandLineBytes(item));
 }
 
 void TForm1::N26Click()
@@ -400,7 +402,7 @@ void TForm1::N15Click()
 {
     // Brought back also when the student had minimised it.
     form5_->setWindowState(form5_->windowState() & ~Qt::WindowMinimized);
-    larendo::platform::fitOnScreen(form5_);
+    platform::fitOnScreen(form5_);
     form5_->show();
     form5_->raise();
     form5_->activateWindow();

@@ -12,9 +12,11 @@
 
 #include <QLineEdit>
 
-void TForm1::NtunClick() { switchViews(larendo::shell::ViewSwitch::Settings); }
-void TForm1::SpeedButton6Click() { switchViews(larendo::shell::ViewSwitch::SettingsBack); }
-void TForm1::N17Click() { switchViews(larendo::shell::ViewSwitch::MenuBackN17); }
+using namespace larendo;
+
+void TForm1::NtunClick() { switchViews(shell::ViewSwitch::Settings); }
+void TForm1::SpeedButton6Click() { switchViews(shell::ViewSwitch::SettingsBack); }
+void TForm1::N17Click() { switchViews(shell::ViewSwitch::MenuBackN17); }
 
 // Saves the settings for the next start; the run keeps the ones it read.
 void TForm1::SpeedButton7Click()
@@ -23,35 +25,35 @@ void TForm1::SpeedButton7Click()
     const SettingsVerdict v = checkSettings({Edit3->text(), Edit4->text(), Edit5->text(), Edit6->text()});
     switch (v.check) {
     case SettingsCheck::PasswordsDiffer:
-        larendo::platform::showBox(this, larendo::platform::MessageKind::Error, v.message);
+        platform::showBox(this, platform::MessageKind::Error, v.message);
         return;
     case SettingsCheck::Unstorable:
-        larendo::platform::showBox(this, larendo::platform::MessageKind::Warning, v.message);
+        platform::showBox(this, platform::MessageKind::Warning, v.message);
         return;
     case SettingsCheck::Ok:
         break;
     }
     // A log the runs could not write would show up only when a student finishes a test.
     if (const QString problem = logPathProblem(v.settings.testLogPath); !problem.isEmpty()) {
-        const larendo::platform::Message ask{larendo::platform::MessageKind::Warning, QStringLiteral("Warning"),
+        const platform::Message ask{platform::MessageKind::Warning, QStringLiteral("Warning"),
                                     problem + QStringLiteral("\n\nВсе равно сохранить настройки с этим путем?"),
-                                    larendo::platform::MessageButtons::OkCancel};
-        if (larendo::platform::showMessage(this, ask) != larendo::platform::MessageAnswer::Ok)
+                                    platform::MessageButtons::OkCancel};
+        if (platform::showMessage(this, ask) != platform::MessageAnswer::Ok)
             return;
     }
-    larendo::access::WriteAdminSettings(v.settings.login, v.settings.password, v.settings.testLogPath);
-    larendo::platform::showBox(this, larendo::platform::MessageKind::Information, kSettingsSaved);
+    access::WriteAdminSettings(v.settings.login, v.settings.password, v.settings.testLogPath);
+    platform::showBox(this, platform::MessageKind::Information, kSettingsSaved);
 }
 
 // The view switches first, so a log that cannot be read still leaves it shown
 // with its former text.
 void TForm1::N30Click()
 {
-    switchViews(larendo::shell::ViewSwitch::TestLog);
-    Memo2->setLines(larendo::admin::loadTestLogLines(state_.TestLogPath));
+    switchViews(shell::ViewSwitch::TestLog);
+    Memo2->setLines(admin::loadTestLogLines(state_.TestLogPath));
 }
 
-void TForm1::SpeedButton5Click() { switchViews(larendo::shell::ViewSwitch::TestLogBack); }
+void TForm1::SpeedButton5Click() { switchViews(shell::ViewSwitch::TestLogBack); }
 void TForm1::nredClick() { form2_->exec(); }
 
 namespace {
@@ -60,8 +62,8 @@ namespace {
 QList<int> offeredTests()
 {
     QList<int> tests;
-    for (const larendo::shell::MenuEntry &e : larendo::shell::menuTable()) {
-        const larendo::shell::Test *test = std::get_if<larendo::shell::Test>(&e.action.what());
+    for (const shell::MenuEntry &e : shell::menuTable()) {
+        const shell::Test *test = std::get_if<shell::Test>(&e.action.what());
         if (test && e.visibleAtCreation)
             tests.append(test->number);
     }
@@ -72,7 +74,7 @@ QList<int> offeredTests()
 
 void TForm1::NvedClick()
 {
-    const larendo::admin::GradeSheet sheet = larendo::admin::loadGradeSheet(offeredTests());
+    const admin::GradeSheet sheet = admin::loadGradeSheet(offeredTests());
     if (!gradeSheet_)
         gradeSheet_ = new TGradeSheet(this);
     gradeSheet_->showSheet(sheet);

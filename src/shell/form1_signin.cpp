@@ -25,41 +25,41 @@ const QString kWrongNameOrPassword = QStringLiteral("Проверьте прав
 
 void TForm1::refreshUserList(const QList<QByteArray> &names)
 {
-    larendo::platform::setComboItems(ComboBox1, larendo::platform::fromAnsiLines(names));
+    platform::setComboItems(ComboBox1, platform::fromAnsiLines(names));
 }
 
 void TForm1::SpeedButton1Click()
 {
     const QString name = Edit2->text();
     const QString password = MaskEdit1->text();
-    const QString adminLogin = state_.AdminSettingsRead ? larendo::platform::fromAnsi(state_.AdminLogin) : QString();
+    const QString adminLogin = state_.AdminSettingsRead ? platform::fromAnsi(state_.AdminLogin) : QString();
     switch (access::checkNewUser(name, password, adminLogin)) {
     case access::NameCheck::Ok:
         break;
     case access::NameCheck::EmptyPassword:
-        larendo::platform::showBox(this, larendo::platform::MessageKind::Warning, QStringLiteral("Введите пароль."));
+        platform::showBox(this, platform::MessageKind::Warning, QStringLiteral("Введите пароль."));
         return;
     default:
-        larendo::platform::showBox(this, larendo::platform::MessageKind::Warning, QStringLiteral("Недопустимое имя пользователя."));
+        platform::showBox(this, platform::MessageKind::Warning, QStringLiteral("Недопустимое имя пользователя."));
         return;
     }
-    const QByteArray user = larendo::platform::toAnsi(name);
-    const access::RegistrationResult result = access::RegisterUser(user, larendo::platform::toAnsi(password));
+    const QByteArray user = platform::toAnsi(name);
+    const access::RegistrationResult result = access::RegisterUser(user, platform::toAnsi(password));
     if (result.status == access::Registration::AlreadyRegistered) {
-        larendo::platform::showBox(this, larendo::platform::MessageKind::Warning, QStringLiteral("Пользователь с таким именем уже зарегистрирован."));
+        platform::showBox(this, platform::MessageKind::Warning, QStringLiteral("Пользователь с таким именем уже зарегистрирован."));
         return;
     }
     state_.CurrentUser = user;
     refreshUserList(result.list);
-    larendo::platform::showBox(this, larendo::platform::MessageKind::Information, QStringLiteral("Пользователь зарегистрирован.Нажмите \"Далее>>\""));
+    platform::showBox(this, platform::MessageKind::Information, QStringLiteral("Пользователь зарегистрирован.Нажмите \"Далее>>\""));
 }
 
 void TForm1::SpeedButton2Click()
 {
     const access::RemovalResult result =
-        access::RemoveUser(larendo::platform::toAnsi(Edit2->text()), larendo::platform::toAnsi(MaskEdit1->text()));
+        access::RemoveUser(platform::toAnsi(Edit2->text()), platform::toAnsi(MaskEdit1->text()));
     if (result.status == access::Removal::WrongPassword) {
-        larendo::platform::showBox(this, larendo::platform::MessageKind::Error, kWrongNameOrPassword);
+        platform::showBox(this, platform::MessageKind::Error, kWrongNameOrPassword);
         return;
     }
     refreshUserList(result.list);
@@ -67,12 +67,12 @@ void TForm1::SpeedButton2Click()
 
 void TForm1::SpeedButton3Click()
 {
-    state_.CurrentUser = larendo::platform::toAnsi(Edit2->text());
-    const QByteArray typed = larendo::platform::toAnsi(MaskEdit1->text());
+    state_.CurrentUser = platform::toAnsi(Edit2->text());
+    const QByteArray typed = platform::toAnsi(MaskEdit1->text());
     if (state_.AdminSettingsRead && state_.CurrentUser == state_.AdminLogin) {
         if (typed != state_.AdminPassword)
             return; // a wrong administrator password is answered by nothing at all
-        switchViews(larendo::shell::ViewSwitch::SignedIn);
+        switchViews(shell::ViewSwitch::SignedIn);
         setRoleMenu(true);
         ComboBox1->setVisible(true);
         state_.SignedIn = true;
@@ -81,7 +81,7 @@ void TForm1::SpeedButton3Click()
     }
     const std::optional<access::UserRecord> record = access::SignInStudent(state_.CurrentUser, typed);
     if (!record) {
-        larendo::platform::showBox(this, larendo::platform::MessageKind::Error, kWrongNameOrPassword);
+        platform::showBox(this, platform::MessageKind::Error, kWrongNameOrPassword);
         return;
     }
     for (int n = 1; n <= 10; ++n) {
@@ -91,7 +91,7 @@ void TForm1::SpeedButton3Click()
             enable(access::testKey(n), state_.UnlockState != 0);
         }
     }
-    switchViews(larendo::shell::ViewSwitch::SignedIn);
+    switchViews(shell::ViewSwitch::SignedIn);
     setRoleMenu(false);
     state_.SignedInAsAdmin = false;
     state_.SignedIn = true; // only now: a sign-in stopped by an error saves nothing on close
@@ -107,17 +107,17 @@ void TForm1::setRoleMenu(bool administrator)
     setMenuVisible("NSmena", true);
 }
 
-void TForm1::NaFormuAvtorizaziiClick() { switchViews(larendo::shell::ViewSwitch::BackToSignIn); }
+void TForm1::NaFormuAvtorizaziiClick() { switchViews(shell::ViewSwitch::BackToSignIn); }
 
 // Hands the computer to the next student: the grades are saved as on leaving
 // the program, then everything is as when the window was first shown.
 void TForm1::NSmenaClick()
 {
-    const larendo::platform::Message question{larendo::platform::MessageKind::Warning, QStringLiteral("Сменить пользователя"),
+    const platform::Message question{platform::MessageKind::Warning, QStringLiteral("Сменить пользователя"),
                                      QStringLiteral("Завершить работу пользователя \"%1\"? Оценки будут сохранены.")
-                                         .arg(larendo::platform::fromAnsi(state_.CurrentUser)),
-                                     larendo::platform::MessageButtons::OkCancel};
-    if (larendo::platform::showMessage(this, question) != larendo::platform::MessageAnswer::Ok)
+                                         .arg(platform::fromAnsi(state_.CurrentUser)),
+                                     platform::MessageButtons::OkCancel};
+    if (platform::showMessage(this, question) != platform::MessageAnswer::Ok)
         return;
     FormClose(); // a save that fails ends the handler here: the user stays signed in
     signOut();
@@ -126,8 +126,8 @@ void TForm1::NSmenaClick()
 void TForm1::signOut()
 {
     testRunning_ = false; // a run on screen is dropped, ungraded
-    state_ = larendo::shell::RunState{};
-    for (const larendo::shell::MenuEntry &entry : larendo::shell::menuTable()) {
+    state_ = shell::RunState{};
+    for (const shell::MenuEntry &entry : shell::menuTable()) {
         QAction *action = menuItem(entry.name);
         action->setVisible(entry.visibleAtCreation);
         action->setEnabled(true);
@@ -140,6 +140,6 @@ void TForm1::signOut()
     // Nothing of the last student's reading stays behind the sign-in view.
     WebBrowser1->history()->clear();
     FormCreate();
-    switchViews(larendo::shell::ViewSwitch::SignOut);
+    switchViews(shell::ViewSwitch::SignOut);
     FormShow(); // the user list and the administrator settings are read anew, as at start
 }

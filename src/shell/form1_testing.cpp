@@ -42,7 +42,7 @@ void TForm1::Button2Click()
 {
     // A test that cannot be taken to its end is not begun: the student keeps the menus.
     if (const QString problem = quiz::startProblem(currentTestFile()); !problem.isEmpty()) {
-        larendo::platform::reportError(problem);
+        platform::reportError(problem);
         return;
     }
     state_.Tag = 1;
@@ -50,10 +50,10 @@ void TForm1::Button2Click()
     state_.WrongQuestions.clear();
     // The question box takes the test view's colour; its viewport paints the Base role.
     QPalette palette = Memo1->palette();
-    palette.setColor(QPalette::Base, larendo::platform::colors::SkyBlue);
+    palette.setColor(QPalette::Base, platform::colors::SkyBlue);
     Memo1->setPalette(palette);
-    larendo::platform::setBackground(Memo1->viewport(), larendo::platform::colors::SkyBlue);
-    switchViews(larendo::shell::ViewSwitch::TestStart);
+    platform::setBackground(Memo1->viewport(), platform::colors::SkyBlue);
+    switchViews(shell::ViewSwitch::TestStart);
     setMenuVisible("Ni", false);
     setMenuVisible("N0", false);
     testRunning_ = true;
@@ -63,10 +63,10 @@ void TForm1::Button2Click()
 void TForm1::showQuestion(int number)
 {
     const quiz::Question question = quiz::readQuestion(currentTestFile(), number);
-    Memo1->setPlainText(larendo::platform::fromAnsi(question.text));
+    Memo1->setPlainText(platform::fromAnsi(question.text));
     for (int i = 1; i <= 5; ++i) {
         const QByteArray &answer = question.answers[i - 1];
-        RadioButtons[i]->setText(larendo::platform::fromAnsi(answer));
+        RadioButtons[i]->setText(platform::fromAnsi(answer));
         // A question with fewer answers shows neither the button nor the letter of a missing one.
         const bool present = !answer.isEmpty();
         RadioButtons[i]->setVisible(present);
@@ -93,7 +93,7 @@ bool TForm1::answerKey(QKeyEvent *event)
     const int number = quiz::answerOfKey(event->key(), event->text());
     if (number == 0 || RadioButtons[number]->isHidden())
         return false;
-    larendo::platform::guarded([&] { RadioButtonDblClick(number); });
+    platform::guarded([&] { RadioButtonDblClick(number); });
     return true;
 }
 
@@ -125,7 +125,7 @@ void TForm1::gradeRun()
         state_.Grades[index] = static_cast<std::uint8_t>(state_.GradeValue);
     // The grade goes to users.ini first; a log or file that fails does not hold the student in the test.
     const quiz::RunRecord record = quiz::recordFinishedRun(state_.CurrentUser, state_.CurrentTest,
-                                                                 state_.GradeValue, state_.TestLogPath, larendo::platform::now());
+                                                                 state_.GradeValue, state_.TestLogPath, platform::now());
     testRunning_ = false;
     tellResult();
     NiClick();
@@ -136,7 +136,7 @@ void TForm1::gradeRun()
         }
     }
     if (const QString problem = record.problemText(); !problem.isEmpty())
-        larendo::platform::showBox(this, larendo::platform::MessageKind::Warning, problem);
+        platform::showBox(this, platform::MessageKind::Warning, problem);
 }
 
 // One box with the count, the share, the grade and the questions gone wrong,
@@ -145,8 +145,8 @@ void TForm1::tellResult()
 {
     const quiz::RunResult result{state_.CurrentTest, state_.CorrectCount, state_.QuestionTotal, state_.GradeValue,
                                     state_.WrongQuestions};
-    larendo::platform::showMessage(this, {larendo::platform::MessageKind::Information, QStringLiteral("Результат тестирования"),
-                                 quiz::resultMessage(result), larendo::platform::MessageButtons::Ok});
+    platform::showMessage(this, {platform::MessageKind::Information, QStringLiteral("Результат тестирования"),
+                                 quiz::resultMessage(result), platform::MessageButtons::Ok});
 }
 
 void TForm1::abandonRun()
@@ -164,20 +164,20 @@ void TForm1::showGrades()
 
 void TForm1::NiClick()
 {
-    switchViews(larendo::shell::ViewSwitch::Progress);
-    Label5->setText(larendo::platform::fromAnsi(state_.CurrentUser));
+    switchViews(shell::ViewSwitch::Progress);
+    Label5->setText(platform::fromAnsi(state_.CurrentUser));
     showGrades();
 }
 
 void TForm1::ComboBox1Select()
 {
-    access::LoadGrades(larendo::platform::toAnsi(ComboBox1->currentText()), state_.Grades);
+    access::LoadGrades(platform::toAnsi(ComboBox1->currentText()), state_.Grades);
     showGrades();
 }
 
 void TForm1::SpeedButton4Click()
 {
-    switchViews(larendo::shell::ViewSwitch::ProgressBack);
+    switchViews(shell::ViewSwitch::ProgressBack);
     setMenuVisible("Ni", true);
     setMenuVisible("N0", true);
 }

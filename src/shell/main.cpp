@@ -12,28 +12,30 @@
 
 #include <cstdio>
 
+using namespace larendo;
+
 
 int main(int argc, char *argv[])
 {
-    larendo::platform::prepareApplication();
+    platform::prepareApplication();
     QApplication app(argc, argv);
     Q_INIT_RESOURCE(resources); // the pictures live in a static library
     app.setApplicationName(QStringLiteral("larendo"));
     app.setWindowIcon(QIcon(QStringLiteral(":/images/app.png")));
     app.setQuitOnLastWindowClosed(false); // the main window's close ends the program
-    larendo::platform::installFontSubstitutes();
-    larendo::platform::installRussianTexts();
+    platform::installFontSubstitutes();
+    platform::installRussianTexts();
 
     // Every data path is formed from the current directory: enter the course folder first.
-    const larendo::platform::CourseFolderChoice course =
-        larendo::platform::enterCourseFolder(app.arguments().mid(1), larendo::platform::installedPlaces());
+    const platform::CourseFolderChoice course =
+        platform::enterCourseFolder(app.arguments().mid(1), platform::installedPlaces());
     if (!course.error.isEmpty()) {
         std::fprintf(stderr, "larendo: %s\n", qPrintable(course.error));
-        larendo::platform::reportError(course.error);
+        platform::reportError(course.error);
         return 1;
     }
 
-    const larendo::shell::ProgramWindows windows = larendo::shell::createWindows(course.folder);
+    const shell::ProgramWindows windows = shell::createWindows(course.folder);
     TForm3 form3(windows.form1.get());
     form3.exec();
     return app.exec();

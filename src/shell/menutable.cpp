@@ -123,7 +123,7 @@ template <typename Kind>
 constexpr bool hasRow(const char *name)
 {
     for (const MenuEntry &e : kMenu) {
-        if (is<Kind>(e) && larendo::content::sameName(e.name, name))
+        if (is<Kind>(e) && content::sameName(e.name, name))
             return true;
     }
     return false;
@@ -142,20 +142,20 @@ constexpr bool tableIsSound()
         const int nextLevel = i + 1 < rows ? kMenu[i + 1].level : 0;
         if (nextLevel > e.level + 1 || (nextLevel > e.level) != is<Submenu>(e))
             return false;
-        if (is<Document>(e) && !larendo::content::findDocument(e.name))
+        if (is<Document>(e) && !content::findDocument(e.name))
             return false;
-        if (is<Presentation>(e) && !larendo::content::findPresentation(e.name))
+        if (is<Presentation>(e) && !content::findPresentation(e.name))
             return false;
         if (const Test *t = std::get_if<Test>(&e.action.what()); t && !namedAfterTest(e.name, t->number))
             return false;
         if (is<NotInCourse>(e) && e.visibleAtCreation)
             return false;
     }
-    for (const larendo::content::DocumentItem &d : larendo::content::kDocuments) {
+    for (const content::DocumentItem &d : content::kDocuments) {
         if (!hasRow<Document>(d.item))
             return false;
     }
-    for (const larendo::content::PresentationItem &p : larendo::content::kPresentations) {
+    for (const content::PresentationItem &p : content::kPresentations) {
         if (!hasRow<Presentation>(p.item))
             return false;
     }

@@ -179,7 +179,7 @@ namespace {
 
 std::optional<QByteArray> storedValue(const QByteArray &content, const QByteArray &section, const QByteArray &key)
 {
-    const std::optional<QByteArray> stored = larendo::platform::iniValue(content, section, key);
+    const std::optional<QByteArray> stored = platform::iniValue(content, section, key);
     if (!stored)
         return std::nullopt;
     QByteArray plain;
@@ -239,10 +239,10 @@ SourceText sourceTextOf(const QByteArray &testFileContent)
 {
     const std::optional<QByteArray> total = storedValue(testFileContent, "inf", "vsego");
     if (!total)
-        larendo::platform::raise(QStringLiteral("В файле теста не указано число вопросов (раздел inf, ключ vsego)"));
-    const int count = larendo::platform::toInt(*total);
+        platform::raise(QStringLiteral("В файле теста не указано число вопросов (раздел inf, ключ vsego)"));
+    const int count = platform::toInt(*total);
     if (count < 1)
-        larendo::platform::raise(QStringLiteral("В файле теста число вопросов равно %1, а должно быть не меньше 1").arg(count));
+        platform::raise(QStringLiteral("В файле теста число вопросов равно %1, а должно быть не меньше 1").arg(count));
     SourceText text;
     text.questionCount = count;
     for (int n = 1; n <= count; ++n) {
@@ -288,32 +288,32 @@ QByteArray readCorrectAnswer(const QByteArray &testFile, int number)
 
 int readQuestionTotal(const QByteArray &testFile)
 {
-    return larendo::platform::toInt(access::ReadEncodedValue("inf", "vsego", testFile));
+    return platform::toInt(access::ReadEncodedValue("inf", "vsego", testFile));
 }
 
 QString tooFewQuestions(const QByteArray &testFile, int count)
 {
     return QStringLiteral("В файле теста \"%1\" число вопросов равно %2, а должно быть не меньше 1")
-        .arg(larendo::platform::dataPath(testFile))
+        .arg(platform::dataPath(testFile))
         .arg(count);
 }
 
 QString startProblem(const QByteArray &testFile)
 {
-    const QString path = larendo::platform::dataPath(testFile);
-    if (!larendo::platform::fileExists(path))
+    const QString path = platform::dataPath(testFile);
+    if (!platform::fileExists(path))
         return QStringLiteral("Файл теста \"%1\" не найден").arg(path);
     const std::optional<QByteArray> total = access::ReadEncodedValueIfPresent("inf", "vsego", testFile);
     if (!total)
         return QStringLiteral("В файле теста \"%1\" не указано число вопросов (раздел inf, ключ vsego)").arg(path);
-    const std::optional<int> stated = larendo::platform::intOf(*total);
+    const std::optional<int> stated = platform::intOf(*total);
     if (!stated)
         return QStringLiteral("В файле теста \"%1\" число вопросов не является целым числом").arg(path);
     const int count = *stated;
     if (count < 1)
         return tooFewQuestions(testFile, count);
     // Every question the count names must be there, or the run would show defaults for the rest.
-    const QList<QByteArray> sections = larendo::platform::iniSectionNames(larendo::platform::readIniContent(path));
+    const QList<QByteArray> sections = platform::iniSectionNames(platform::readIniContent(path));
     const QSet<QByteArray> present(sections.cbegin(), sections.cend());
     for (int n = 1; n <= count; ++n) {
         if (!present.contains(QByteArray::number(n))) {

@@ -84,7 +84,7 @@ AnswerOutcome answerStep(const QByteArray &testFile, const QByteArray &chosenAns
     ++tag;
     questionTotal = readQuestionTotal(testFile);
     if (questionTotal < 1)
-        larendo::platform::raise(tooFewQuestions(testFile, questionTotal));
+        platform::raise(tooFewQuestions(testFile, questionTotal));
     return tag <= questionTotal ? AnswerOutcome::NextQuestion : AnswerOutcome::Finished;
 }
 
@@ -146,14 +146,14 @@ QByteArray testLogLine(const QByteArray &user, const QDateTime &at, const QByteA
 
 void appendTestLog(const QByteArray &logPath, const QByteArray &line)
 {
-    const QString path = larendo::platform::dataPath(logPath);
+    const QString path = platform::dataPath(logPath);
     try {
         // A missing folder is the append's own "Path not found", not the lock's failure to be made there.
         if (!QFileInfo(path).dir().exists())
-            larendo::platform::raise(QStringLiteral("Path not found"));
-        larendo::platform::withFileLock(path, [&] { larendo::platform::appendLine(path, line); });
-    } catch (const larendo::platform::PlatformError &e) {
-        larendo::platform::raise(QStringLiteral("Не удалось записать строку в журнал тестов \"%1\": %2").arg(path, inRussian(e.message())));
+            platform::raise(QStringLiteral("Path not found"));
+        platform::withFileLock(path, [&] { platform::appendLine(path, line); });
+    } catch (const platform::PlatformError &e) {
+        platform::raise(QStringLiteral("Не удалось записать строку в журнал тестов \"%1\": %2").arg(path, inRussian(e.message())));
     }
 }
 
@@ -175,7 +175,7 @@ RunRecord recordFinishedRun(const QByteArray &user, const QByteArray &testName, 
     if (index > 0) {
         try {
             access::SaveGrade(user, index, grade);
-        } catch (const larendo::platform::PlatformError &e) {
+        } catch (const platform::PlatformError &e) {
             record.gradeProblem = QStringLiteral("Оценка не записана в файл пользователей: %1. "
                                                  "Она будет записана при выходе из программы.")
                                       .arg(e.message());
@@ -183,7 +183,7 @@ RunRecord recordFinishedRun(const QByteArray &user, const QByteArray &testName, 
     }
     try {
         appendTestLog(logPath, testLogLine(user, at, testName, grade));
-    } catch (const larendo::platform::PlatformError &e) {
+    } catch (const platform::PlatformError &e) {
         record.logProblem = e.message() + u'.';
         if (record.gradeProblem.isEmpty())
             record.logProblem += QStringLiteral(" Оценка сохранена.");
