@@ -56,25 +56,9 @@ void TForm1::N30Click()
 void TForm1::SpeedButton5Click() { switchViews(shell::ViewSwitch::TestLogBack); }
 void TForm1::nredClick() { form2_->exec(); }
 
-namespace {
-
-// The tests the menu offers: its test items that are ever shown.
-QList<int> offeredTests()
-{
-    QList<int> tests;
-    for (const shell::MenuEntry &e : shell::menuTable()) {
-        const shell::Test *test = std::get_if<shell::Test>(&e.action.what());
-        if (test && e.visibleAtCreation)
-            tests.append(test->number);
-    }
-    return tests;
-}
-
-} // namespace
-
 void TForm1::NvedClick()
 {
-    const admin::GradeSheet sheet = admin::loadGradeSheet(offeredTests());
+    const admin::GradeSheet sheet = admin::loadGradeSheet(shell::offeredTests());
     if (!gradeSheet_)
         gradeSheet_ = new TGradeSheet(this);
     gradeSheet_->showSheet(sheet);

@@ -168,4 +168,15 @@ static_assert(tableIsSound(), "the menu table disagrees with its tree or with th
 
 std::span<const MenuEntry> menuTable() { return kMenu; }
 
+QList<int> offeredTests()
+{
+    QList<int> tests;
+    for (const MenuEntry &e : kMenu) {
+        const Test *test = std::get_if<Test>(&e.action.what());
+        if (test && e.visibleAtCreation)
+            tests.append(test->number);
+    }
+    return tests;
+}
+
 } // namespace larendo::shell

@@ -4,6 +4,8 @@
 // picture beside it (submenu items only), and what choosing it does. The
 // action has no default: a row without one does not compile, and the table is
 // checked at compile time against its tree and the content table.
+#include <QList>
+
 #include <span>
 #include <variant>
 
@@ -53,5 +55,8 @@ struct MenuEntry {
 };
 
 std::span<const MenuEntry> menuTable();
+
+// The numbers of the tests the menu offers: its test items that are ever shown.
+QList<int> offeredTests();
 
 } // namespace larendo::shell
