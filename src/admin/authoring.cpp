@@ -77,6 +77,20 @@ QString courseTestPath(const QString &courseDir, int number)
     return platform::dataPath(courseDir + platform::fromAnsi(quiz::testFileOf(access::testKey(number))));
 }
 
+QString courseTestFolder(const QString &courseDir)
+{
+    return platform::dataPath(courseDir + platform::fromAnsi(quiz::kTestFolder));
+}
+
+int courseTestNumber(const QString &testName)
+{
+    for (int n = 1; n <= kCourseTests; ++n) {
+        if (testName.compare(platform::fromAnsi(access::testKey(n)), Qt::CaseInsensitive) == 0)
+            return n;
+    }
+    return 0;
+}
+
 void installTest(const QString &builtFile, const QString &courseDir, int number)
 {
     const QByteArray test = platform::readWholeFile(builtFile);

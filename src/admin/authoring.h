@@ -65,6 +65,13 @@ QString refusalText(const larendo::quiz::BuildResult &build);
 // The course's file of test number (1 ... kCourseTests), under courseDir.
 QString courseTestPath(const QString &courseDir, int number);
 
+// The course's folder of tests, under courseDir, found whatever its letter case.
+QString courseTestFolder(const QString &courseDir);
+
+// The number N of a test name "testN" (any letter case) that the course's menu
+// offers; 0 for other names.
+int courseTestNumber(const QString &testName);
+
 // Copies the built test file over the course's test of that number, in one
 // crash-safe replacement; a test it replaces is kept beside it as
 // "testN.ini.bak" (an older .bak goes). Raises, naming the file, when either

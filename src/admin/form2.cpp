@@ -29,15 +29,6 @@ QPushButton *makeButton(QWidget *parent, const char *name, const QString &captio
     return button;
 }
 
-// The number N of a test name "testN" the course's menu offers; 0 for others.
-int courseNumberOf(const QString &name)
-{
-    for (int n = 1; n <= admin::kCourseTests; ++n) {
-        if (name.compare(QStringLiteral("test%1").arg(n), Qt::CaseInsensitive) == 0)
-            return n;
-    }
-    return 0;
-}
 } // namespace
 
 TForm2::TForm2(QString *savedDirectory, QWidget *parent) : QDialog(parent), savedDirectory_(savedDirectory)
@@ -131,7 +122,7 @@ void TForm2::Button1Click()
         Label1->setText(QStringLiteral("Вопрос №%1").arg(r.build.questionCount));
         lastBuilt_ = r.testFile;
         Button4->setEnabled(true);
-        if (const int n = courseNumberOf(Edit9->text()))
+        if (const int n = admin::courseTestNumber(Edit9->text()))
             ComboBox1->setCurrentIndex(n - 1);
         showBox(this, MessageKind::Information,
                 builtText(r) + QStringLiteral("\n\nЧтобы тест появился в учебнике, нажмите «Поместить в курс…»."));
@@ -164,7 +155,7 @@ void TForm2::Button5Click()
     using namespace larendo::admin;
     const std::optional<QString> test =
         chooseFile(this, {FileDialogKind::Open, QStringLiteral("Открыть тест"),
-                          QDir(*savedDirectory_).filePath(QStringLiteral("data/tests")),
+                          courseTestFolder(*savedDirectory_),
                           QStringLiteral("Файлы тестов (*.ini);;Все файлы (*)")});
     if (!test)
         return;

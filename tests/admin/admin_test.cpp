@@ -124,6 +124,18 @@ TEST(TestName, PlainFileNamesOnly)
     EXPECT_EQ(testFileFor(QStringLiteral("Тест1")), ansi("\\Тест1.ini"));
 }
 
+// Which course test a typed name stands for: only the ones the menu offers.
+TEST(TestName, CourseTestNumbers)
+{
+    const std::pair<const char *, int> cases[] = {
+        {"test1", 1}, {"TEST5", 5}, {"test6", 0}, {"test10", 0}, {"test01", 0}, {"Тест1", 0}, {"", 0},
+    };
+    for (const auto &[name, number] : cases) {
+        SCOPED_TRACE(name);
+        EXPECT_EQ(courseTestNumber(QString::fromUtf8(name)), number);
+    }
+}
+
 class Authoring : public InTempDir {};
 
 // A source text of two questions in its usual form.
