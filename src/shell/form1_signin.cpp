@@ -113,9 +113,11 @@ void TForm1::NaFormuAvtorizaziiClick() { switchViews(shell::ViewSwitch::BackToSi
 // the program, then everything is as when the window was first shown.
 void TForm1::NSmenaClick()
 {
-    const platform::Message question{platform::MessageKind::Warning, QStringLiteral("Сменить пользователя"),
-                                     QStringLiteral("Завершить работу пользователя \"%1\"? Оценки будут сохранены.")
-                                         .arg(platform::fromAnsi(state_.CurrentUser)),
+    // The administrator has no grades to save: the question says so only to a student.
+    QString text = QStringLiteral("Завершить работу пользователя \"%1\"?").arg(platform::fromAnsi(state_.CurrentUser));
+    if (!state_.SignedInAsAdmin)
+        text += QStringLiteral(" Оценки будут сохранены.");
+    const platform::Message question{platform::MessageKind::Warning, QStringLiteral("Сменить пользователя"), text,
                                      platform::MessageButtons::OkCancel};
     if (platform::showMessage(this, question) != platform::MessageAnswer::Ok)
         return;

@@ -476,6 +476,7 @@ TEST_F(TestRun, SwitchingUserHandsTheComputerToTheNextStudent)
     trigger("NSmena");
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0].buttons, larendo::platform::MessageButtons::OkCancel);
+    EXPECT_EQ(messages[0].text, QStringLiteral("Завершить работу пользователя \"Первый\"? Оценки будут сохранены."));
     EXPECT_EQ(frontView(), QStringLiteral("Panel2")); // Cancel changes nothing
     EXPECT_TRUE(form1->runState().SignedIn);
 
@@ -512,7 +513,10 @@ TEST_F(TestRun, SwitchingFromTheAdministratorHidesTheChooser)
     start();
     signIn(QStringLiteral("admin"), QStringLiteral("secret"));
     trigger("Ntun");
+    messages.clear();
     trigger("NSmena");
+    ASSERT_FALSE(messages.empty());
+    EXPECT_EQ(messages[0].text, QStringLiteral("Завершить работу пользователя \"admin\"?")); // no grades to save
     EXPECT_EQ(frontView(), QStringLiteral("Panel4"));
     EXPECT_FALSE(shown("Panel7"));
     EXPECT_TRUE(control<QComboBox>("ComboBox1")->isHidden());
